@@ -1,0 +1,28 @@
+// The package unit: runs the units' one-time initialisations once, in dependency order, when the
+// shared library is loaded, and their finalisations in reverse order when it is unloaded. Each
+// class's one-time initialisation runs just before its unit's.
+#include "RTLSystem.GlobalSettings.h"
+#include "System.SysUtils.h"
+#include "Unicode.Engine.Types.h"
+
+namespace Zarvel {
+
+namespace {
+
+struct TPackage {
+    TPackage() {
+        TRTLGlobalSettings::ClassInitialize();
+        // The extended UI types come in with the settings; right after them the process masks its
+        // floating-point exceptions.
+        Sys::MaskFPUExceptions();
+        TDirectiveChars::ClassInitialize();
+        InitializeUnicodeEngineTypes();
+    }
+    ~TPackage() { TDirectiveChars::ClassFinalize(); }
+};
+
+const TPackage Package;
+
+} // namespace
+
+} // namespace Zarvel

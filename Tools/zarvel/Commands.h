@@ -1,0 +1,21 @@
+// The tool's subcommands. Each returns the exit status and raises TUsageError or TInputError.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ZarvelTool {
+
+struct TCommand {
+    const char* Name;
+    const char* Summary;
+    int (*Run)(const std::vector<std::string>& Args);
+};
+
+int Classify(const std::vector<std::string>& Args);
+
+inline const TCommand Commands[] = {
+    {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
+};
+
+} // namespace ZarvelTool

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# What the library decides about the shipped sample of mixed Persian and English text.
+set -euo pipefail
+zarvel="$1"
+sample="$(dirname "$0")/../Tests/data/sample.txt"
+echo "== zarvel classify (the shipped sample) =="
+"$zarvel" classify --default rtl < "$sample"
