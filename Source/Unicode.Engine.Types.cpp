@@ -3,6 +3,8 @@
 #include "System.Character.h"
 #include "System.SysUtils.h"
 
+#include <thread>
+
 namespace Zarvel {
 
 namespace {
@@ -12,8 +14,12 @@ using Sys::TUnicodeCategory;
 using TBitValue = TParagraphBidiHelper::TBitValue;
 using TBitValues = TParagraphBidiHelper::TBitValues;
 
-TBitValues Bits(TParagraphBidi P) { return TBitValues::FromBits(static_cast<uint8_t>(P)); }
-TParagraphBidi FromBits(TBitValues B) { return static_cast<TParagraphBidi>(B.ToBits()); }
+TBitValues Bits(TParagraphBidi P) {
+    return TBitValues::FromBits(static_cast<uint8_t>(P));
+}
+TParagraphBidi FromBits(TBitValues B) {
+    return static_cast<TParagraphBidi>(B.ToBits());
+}
 
 void SetBit(TParagraphBidi& Self, TBitValue Bit, bool Value) {
     TBitValues b = Bits(Self);
@@ -22,11 +28,19 @@ void SetBit(TParagraphBidi& Self, TBitValue Bit, bool Value) {
 }
 } // namespace
 
-TRange Range(int32_t Low, int32_t High) { return TRange{Low, High}; }
+TRange Range(int32_t Low, int32_t High) {
+    return TRange{Low, High};
+}
 
-bool TBidiHelper::IsLeftToRight(TBidi Self) { return Self == TBidi::LeftToRight; }
-bool TBidiHelper::IsRightToLeft(TBidi Self) { return Self == TBidi::RightToLeft; }
-void TBidiHelper::SetRTL(TBidi& Self, bool Value) { Self = Value ? TBidi::RightToLeft : TBidi::LeftToRight; }
+bool TBidiHelper::IsLeftToRight(TBidi Self) {
+    return Self == TBidi::LeftToRight;
+}
+bool TBidiHelper::IsRightToLeft(TBidi Self) {
+    return Self == TBidi::RightToLeft;
+}
+void TBidiHelper::SetRTL(TBidi& Self, bool Value) {
+    Self = Value ? TBidi::RightToLeft : TBidi::LeftToRight;
+}
 void TBidiHelper::Toggle(TBidi& Self) {
     Self = Self == TBidi::RightToLeft ? TBidi::LeftToRight : TBidi::RightToLeft;
 }
@@ -39,11 +53,15 @@ bool TParagraphBidiHelper::IsRightToLeft(TParagraphBidi Self) {
     const TBitValues b = Bits(Self);
     return b.Contains(TBitValue::RTLDirection) && !b.Contains(TBitValue::Neutral);
 }
-bool TParagraphBidiHelper::IsAuto(TParagraphBidi Self) { return Bits(Self).Contains(TBitValue::AutoDirection); }
+bool TParagraphBidiHelper::IsAuto(TParagraphBidi Self) {
+    return Bits(Self).Contains(TBitValue::AutoDirection);
+}
 void TParagraphBidiHelper::SetIsAuto(TParagraphBidi& Self, bool Value) {
     SetBit(Self, TBitValue::AutoDirection, Value);
 }
-void TParagraphBidiHelper::SetRTL(TParagraphBidi& Self, bool Value) { SetBit(Self, TBitValue::RTLDirection, Value); }
+void TParagraphBidiHelper::SetRTL(TParagraphBidi& Self, bool Value) {
+    SetBit(Self, TBitValue::RTLDirection, Value);
+}
 void TParagraphBidiHelper::Toggle(TParagraphBidi& Self) {
     SetBit(Self, TBitValue::RTLDirection, !Bits(Self).Contains(TBitValue::RTLDirection));
 }
@@ -74,19 +92,27 @@ bool TDirectiveChars::IsArabicDigit(char16_t C) {
     return (C >= 0x0660 && C <= 0x0669) || (C >= 0x06F0 && C <= 0x06F9);
 }
 
-bool TDirectiveChars::IsDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+bool TDirectiveChars::IsDigit(char16_t C) {
+    return C >= u'0' && C <= u'9';
+}
 
 bool TDirectiveChars::CanBeConsideredAsArabicDigit(char16_t C) {
     return IsArabicDigit(C) ||
            (IsDigit(C) && TRTLGlobalSettings::EquationOrder == TMathOrder::ArabicRightToLeft);
 }
 
-bool TDirectiveChars::IsDigitOrDigitSeparator(char16_t C) { return C == u'\'' || C == u'.' || IsDigit(C); }
-bool TDirectiveChars::IsDigitOrComma(char16_t C) { return C == u'\'' || IsDigit(C); }
+bool TDirectiveChars::IsDigitOrDigitSeparator(char16_t C) {
+    return C == u'\'' || C == u'.' || IsDigit(C);
+}
+bool TDirectiveChars::IsDigitOrComma(char16_t C) {
+    return C == u'\'' || IsDigit(C);
+}
 bool TDirectiveChars::IsLatinLetter(char16_t C) {
     return IsDigit(C) || (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z');
 }
-bool TDirectiveChars::IsLatinLetterOrDigit(char16_t C) { return IsLatinLetter(C); }
+bool TDirectiveChars::IsLatinLetterOrDigit(char16_t C) {
+    return IsLatinLetter(C);
+}
 bool TDirectiveChars::IsLatinLetterOrDigitOrDigitSeparator(char16_t C) {
     return C == u'\'' || C == u'.' || IsLatinLetter(C);
 }
@@ -123,7 +149,8 @@ TDirectiveChars::TBidiType TDirectiveChars::ResolveParagraphDirection(const Sys:
     case TParagraphBidi::RightToLeft: return TBidiType::RTL;
     case TParagraphBidi::LeftToRight: return TBidiType::LTR;
     default:
-        return IsRTLText(Text, ParagraphBidi == TParagraphBidi::AutoRightToLeft) ? TBidiType::RTL : TBidiType::LTR;
+        return IsRTLText(Text, ParagraphBidi == TParagraphBidi::AutoRightToLeft) ? TBidiType::RTL
+                                                                                 : TBidiType::LTR;
     }
 }
 
@@ -136,30 +163,913 @@ int TDirectiveChars::CharactersCount(UCS4Char U) {
     return 1;
 }
 
-int TDirectiveChars::CharactersCountEx(UCS4Char U) { return CharactersCount(U) + (U >= 0x10000 ? 1 : 0); }
+int TDirectiveChars::CharactersCountEx(UCS4Char U) {
+    return CharactersCount(U) + (U >= 0x10000 ? 1 : 0);
+}
 
-void TDirectiveChars::ClassInitialize() {}
+// ---- The direction splitter ---------------------------------------------------------------------
 
-void TDirectiveChars::ClassFinalize() {}
+namespace {
 
-void TDirectiveChars::SplitByDirection(const Sys::string& Text, TParagraphBidi, std::vector<int32_t>& Offsets,
-                                       std::vector<int32_t>& Orders, std::vector<TBidi>& Bidis,
-                                       std::vector<TRange>& Ranges) {
-    // The splitter proper comes with its own change; until then one run in the paragraph's direction.
-    Offsets.assign(1, 0);
-    Orders.clear();
-    Bidis.clear();
-    Ranges.clear();
-    if (Text.empty()) return;
-    Offsets.push_back(static_cast<int32_t>(Text.size()));
-    Orders.push_back(0);
-    Bidis.push_back(TBidi::LeftToRight);
+using TBidiType = TDirectiveChars::TBidiType;
+using TBidiStackData = TDirectiveChars::TBidiStackData;
+
+// Where a scan of one kind of characters ended, so that a later scan of the same kind starting
+// inside the stretch it covered answers at once. Without it a long run of digits read one digit at
+// a time would be rescanned for every digit.
+struct TSkipMemo {
+    int32_t From = -1;
+    int32_t End = -1;
+};
+
+// Where the scan for the first strong character inside a bracket ended, per closing character: an
+// unclosed bracket scans to the end of the text, and a text of many of them would scan it again
+// for each one.
+struct TStrongMemo {
+    char16_t Stop;
+    int32_t From, End;  // the scan from From met a letter, the stop character or the end at End
+    int32_t FirstDigit; // the first digit in [From, End), or End when there is none
+};
+
+// Per-thread working lists, cleared at the start of every call and kept for the thread's next one.
+struct TSplitScratch {
+    std::vector<int32_t> Offsets, Orders;
+    std::vector<TBidi> Bidis;
+    std::vector<TBidiStackData> Stack;
+    std::vector<TRange> Ranges;
+    std::vector<TStrongMemo> StrongMemos;
+    std::vector<uint8_t> EquationFails; // loop heads of the equation test known not to match
+    std::vector<int32_t> EquationHeads; // loop heads of the current equation test
+};
+
+// The loading thread's lists, made by the class initialisation; every other thread has its own.
+TSplitScratch* LoadingThreadScratch = nullptr;
+std::thread::id LoadingThread;
+
+TSplitScratch& ThreadScratch() {
+    if (LoadingThreadScratch && std::this_thread::get_id() == LoadingThread) return *LoadingThreadScratch;
+    thread_local TSplitScratch scratch;
+    return scratch;
+}
+
+constexpr bool IsStrongRunClass(TBidiType T) {
+    return T == TBidiType::LTR || T == TBidiType::RTL || T == TBidiType::ArabicDigit ||
+           T == TBidiType::DirectionalFormatting;
+}
+
+constexpr bool IsUnmergable(TBidiType T) {
+    return T == TBidiType::LTRUnmergable || T == TBidiType::RTLUnmergable ||
+           T == TBidiType::ArabicDigitUnmergable;
+}
+
+constexpr TBidiType BaseClass(TBidiType T) {
+    return IsUnmergable(T) ? static_cast<TBidiType>(static_cast<uint8_t>(T) - 3) : T;
+}
+
+constexpr bool IsLatinDigit(char16_t C) {
+    return C >= u'0' && C <= u'9';
+}
+constexpr bool IsAsciiLetter(char16_t C) {
+    return (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z');
+}
+constexpr bool IsApostropheOrDigit(char16_t C) {
+    return C == u'\'' || IsLatinDigit(C);
+}
+constexpr bool IsNumberChar(char16_t C) {
+    return C == u'\'' || C == u'.' || IsLatinDigit(C);
+}
+constexpr bool IsNumberOrAsciiLetter(char16_t C) {
+    return IsNumberChar(C) || IsAsciiLetter(C);
+}
+constexpr bool IsZeroWidthSpace(char16_t C) {
+    return C >= 0x200B && C <= 0x200D;
+}
+constexpr bool IsSpaceTabOrZeroWidth(char16_t C) {
+    return C == u' ' || C == u'\t' || IsZeroWidthSpace(C);
+}
+constexpr bool IsFraction(char16_t C) {
+    return C == 0xB2 || C == 0xB3 || C == 0xBC || C == 0xBD || C == 0xBE;
+}
+constexpr bool IsSpaceOrClose(char16_t C) {
+    return C == u' ' || C == u')';
+}
+
+Sys::string ToString16(int32_t N) {
+    const std::string s = std::to_string(N);
+    return Sys::string(s.begin(), s.end());
+}
+
+class TSplitter {
+public:
+    TSplitter(const Sys::string& Text, TParagraphBidi ParagraphBidi, TSplitScratch& Lists)
+        : S(Text.data()), Len(static_cast<int32_t>(Text.size())), Text(Text), FParagraphBidi(ParagraphBidi),
+          L(Lists) {
+        ParagraphDirection = TDirectiveChars::ResolveParagraphDirection(Text, ParagraphBidi);
+        CurrentDirection = PriorDirection = ParagraphDirection;
+        L.Offsets.clear();
+        L.Orders.clear();
+        L.Bidis.clear();
+        L.Stack.clear();
+        L.Ranges.clear();
+        L.StrongMemos.clear();
+        L.EquationFails.clear();
+        L.Offsets.push_back(0);
+    }
+
+    void Run() {
+        while (Position < Len) {
+            const size_t stackBefore = L.Stack.size();
+            TokenClass = ReadToken();
+            if (!Handle(stackBefore)) break;
+        }
+        Finish();
+    }
+
+private:
+    // ---- token reader ----
+
+    TBidiType ReadToken(bool KeepPriorDirection = false) {
+        if (!KeepPriorDirection) PriorDirection = CurrentDirection;
+        PeriodAbsorbed = false;
+        const char16_t c = S[Position++];
+        const TUnicodeCategory category = TCharacter::GetUnicodeCategory(c);
+
+        if (TDirectiveChars::IsRTL(c)) return ReadRightToLeft();
+        if (PriorDirection == TBidiType::RTL && IsLatinDigit(c)) return ReadDigitAfterRightToLeft();
+        if (IsLetterCategory(category) || category == TUnicodeCategory::Nd || c == 0x200E)
+            return ReadLeftToRight();
+        if (category == TUnicodeCategory::Zl || category == TUnicodeCategory::Zp)
+            return TBidiType::LineParagraphSeparator;
+        if (c == u'\r' || c == u'\n') {
+            if (Position < Len && S[Position] == u'\n') ++Position;
+            return TBidiType::LineParagraphSeparator;
+        }
+        if (category == TUnicodeCategory::Zs || IsZeroWidthSpace(c)) {
+            while (Position < Len && TCharacter::IsSeparator(S[Position])) ++Position;
+            return TBidiType::SpaceSeparator;
+        }
+        if (category == TUnicodeCategory::Cf) return TBidiType::DirectionalFormatting;
+        if (c == u'.' && IsSentenceEnd(Position)) return CurrentDirection;
+        if ((c == u'"' || c == u'\'') && (IsQuoteOpen(c) || FollowsSpaceOrColon(Position - 1)))
+            return ReadQuote(c);
+        if (category == TUnicodeCategory::Pi || category == TUnicodeCategory::Ps) return ReadOpening(c);
+        if ((category == TUnicodeCategory::Pe || category == TUnicodeCategory::Pf) && BracketDepth > 0)
+            return ReadClosing();
+        return ReadNeutral();
+    }
+
+    static bool IsLetterCategory(TUnicodeCategory C) { return C <= TUnicodeCategory::Lo; }
+
+    // A run of right-to-left characters; a lone zero-width space or joiner between two of them
+    // belongs to the word.
+    TBidiType ReadRightToLeft() {
+        while (Position < Len) {
+            if (TDirectiveChars::IsRTL(S[Position]))
+                ++Position;
+            else if ((S[Position] == 0x200A || S[Position] == 0x200B || S[Position] == 0x200C) &&
+                     Position + 1 < Len && TDirectiveChars::IsRTL(S[Position + 1]))
+                Position += 2;
+            else
+                break;
+        }
+        if (CurrentDirection == TBidiType::RTL) AbsorbFinalPeriod();
+        return TBidiType::RTL;
+    }
+
+    TBidiType ReadLeftToRight() {
+        for (;;) {
+            while (Position < Len) {
+                if (PriorDirection == TBidiType::RTL &&
+                    TDirectiveChars::CanBeConsideredAsArabicDigit(S[Position]))
+                    break;
+                if (!TDirectiveChars::IsLTR(S[Position])) break;
+                ++Position;
+            }
+            if (Position >= Len) return TBidiType::LTR;
+            if (CurrentDirection == TBidiType::LTR && AbsorbFinalPeriod()) return TBidiType::LTR;
+            // '1.5' and '1'000' are one token.
+            const char16_t next = S[Position];
+            if ((next == u'.' || next == u'\'') && Position + 1 < Len && IsLatinDigit(S[Position + 1]) &&
+                (Position == 0 || IsLatinDigit(S[Position - 1]))) {
+                Position += 2;
+                continue;
+            }
+            return TBidiType::LTR;
+        }
+    }
+
+    // A '.' at Position that ends the text or is followed by white space joins the word before it.
+    bool AbsorbFinalPeriod() {
+        if (Position < Len && S[Position] == u'.' &&
+            (Position + 1 == Len || TCharacter::IsWhiteSpace(S[Position + 1]))) {
+            ++Position;
+            PeriodAbsorbed = true;
+            return true;
+        }
+        return false;
+    }
+
+    // After a '.' that ended at P: the end follows, or, past spaces, something other than a letter or digit.
+    bool IsSentenceEnd(int32_t P) const {
+        while (P < Len && IsSpaceTabOrZeroWidth(S[P])) ++P;
+        return P >= Len || !TCharacter::IsLetterOrDigit(S[P]);
+    }
+
+    bool FollowsSpaceOrColon(int32_t Index) const {
+        if (Index == 0) return false;
+        const char16_t before = S[Index - 1];
+        return before == u':' || TCharacter::GetUnicodeCategory(before) == TUnicodeCategory::Zs;
+    }
+
+    bool IsQuoteOpen(char16_t C) const { return (OpenQuotes & QuoteBit(C)) != 0; }
+    static uint8_t QuoteBit(char16_t C) { return C == u'"' ? 1 : 2; }
+
+    TBidiType ReadQuote(char16_t C) {
+        TBidiType result;
+        if (IsQuoteOpen(C)) {
+            Pop();
+            OpenQuotes &= static_cast<uint8_t>(~QuoteBit(C));
+            --BracketDepth;
+            result = PriorDirection;
+        } else {
+            Push(CharClass(FirstStrongCharacter(C)), CurrentDirection);
+            OpenQuotes |= QuoteBit(C);
+            ++BracketDepth;
+            result = CurrentDirection;
+        }
+        if (result == TBidiType::RTL) AddRange(Position - 1, Position - 1);
+        return result;
+    }
+
+    TBidiType ReadOpening(char16_t C) {
+        Push(CharClass(FirstStrongCharacter(ClosingCharacter(C))), ParagraphDirection);
+        const TBidiType result = CurrentDirection;
+        if (result == TBidiType::RTL) AddRange(Position - 1, Position - 1);
+        ++BracketDepth;
+        return result;
+    }
+
+    TBidiType ReadClosing() {
+        const TBidiType result = CurrentDirection;
+        Pop();
+        --BracketDepth;
+        if (result == TBidiType::RTL) AddRange(Position - 1, Position - 1);
+        return result;
+    }
+
+    TBidiType ReadNeutral() {
+        while (Position < Len) {
+            const char16_t c = S[Position];
+            switch (TCharacter::GetUnicodeCategory(c)) {
+            case TUnicodeCategory::Zs:
+            case TUnicodeCategory::Lu:
+            case TUnicodeCategory::Ll:
+            case TUnicodeCategory::Lt:
+            case TUnicodeCategory::Lm:
+            case TUnicodeCategory::Lo:
+            case TUnicodeCategory::Nd:
+            case TUnicodeCategory::Cc:
+            case TUnicodeCategory::Cf:
+            case TUnicodeCategory::Pe:
+            case TUnicodeCategory::Pf:
+            case TUnicodeCategory::Pi:
+            case TUnicodeCategory::Ps:
+            case TUnicodeCategory::Zl:
+            case TUnicodeCategory::Zp: return TBidiType::Neutral;
+            default: break;
+            }
+            ++Position;
+            if (c == u'.' &&
+                (Position == Len || (TCharacter::IsWhiteSpace(S[Position]) && StrongAfterSpaces(Position))))
+                return CurrentDirection;
+        }
+        return TBidiType::Neutral;
+    }
+
+    bool StrongAfterSpaces(int32_t P) const {
+        while (P < Len && IsSpaceTabOrZeroWidth(S[P])) ++P;
+        return P < Len && CharClass(S[P]) != TBidiType::Neutral;
+    }
+
+    // ---- support tests ----
+
+    // The first letter from Position on; the stop character or the end first gives the first digit
+    // seen so far, or 0.
+    char16_t FirstStrongCharacter(char16_t Stop) {
+        TStrongMemo* memo = nullptr;
+        for (TStrongMemo& m : L.StrongMemos)
+            if (m.Stop == Stop) memo = &m;
+        if (!memo || Position < memo->From || Position > memo->End) {
+            if (!memo) memo = &L.StrongMemos.emplace_back();
+            int32_t p = Position, digit = -1;
+            while (p < Len && S[p] != Stop && !TCharacter::IsLetter(S[p])) {
+                if (digit < 0 && TCharacter::IsDigit(S[p])) digit = p;
+                ++p;
+            }
+            *memo = TStrongMemo{Stop, Position, p, digit < 0 ? p : digit};
+        } else if (memo->FirstDigit < Position) {
+            int32_t p = Position;
+            while (p < memo->End && !TCharacter::IsDigit(S[p])) ++p;
+            memo->From = Position;
+            memo->FirstDigit = p;
+        }
+        if (memo->End < Len && S[memo->End] != Stop) return S[memo->End]; // a letter
+        return memo->FirstDigit < memo->End ? S[memo->FirstDigit] : char16_t(0);
+    }
+
+    static TBidiType CharClass(char16_t C) {
+        if (C == 0) return TBidiType::Neutral;
+        if (TDirectiveChars::CanBeConsideredAsArabicDigit(C)) return TBidiType::ArabicDigit;
+        if (TDirectiveChars::IsLTR(C)) return TBidiType::LTR;
+        if (TDirectiveChars::IsRTL(C)) return TBidiType::RTL;
+        return TBidiType::Neutral;
+    }
+
+    void Push(TBidiType T, TBidiType Comparison) {
+        if (Comparison == CurrentDirection) TurnIndex = RunCount();
+        L.Stack.push_back(TBidiStackData{CurrentDirection, TurnIndex, -1});
+        switch (T) {
+        case TBidiType::LTR:
+        case TBidiType::RTL: CurrentDirection = T; break;
+        case TBidiType::ArabicDigit: CurrentDirection = TBidiType::RTL; break;
+        case TBidiType::Neutral: break;
+        default:
+            ZARVEL_ASSERT_MSG(false,
+                              u"Not implemented yet. But it is a simple case. I should get the direction and "
+                              u"put it as ParagraphBidi");
+        }
+    }
+
+    void Pop() {
+        if (L.Stack.empty()) return;
+        TurnIndex = L.Stack.back().TurnIndex;
+        CurrentDirection = L.Stack.back().Bidi;
+        L.Stack.pop_back();
+    }
+
+    static char16_t ClosingCharacter(char16_t C) {
+        if (C == u'(') return u')';
+        if ((C & 0xF) == 0xB) return static_cast<char16_t>(C + 2);
+        if (C == 0x2039) return 0x203A;
+        if (C == 0xAB) return 0xBB;
+        return static_cast<char16_t>(C + 1);
+    }
+
+    // The end of the stretch from P of characters for which Accept holds; Memo remembers it.
+    template <bool (*Accept)(char16_t)> int32_t Skip(int32_t P, TSkipMemo& Memo) const {
+        if (P >= Memo.From && P <= Memo.End) return Memo.End;
+        int32_t e = P;
+        while (e < Len && Accept(S[e])) ++e;
+        Memo = {P, e};
+        return e;
+    }
+    int32_t SkipApostrophesAndDigits(int32_t P) { return Skip<IsApostropheOrDigit>(P, DigitsMemo); }
+    int32_t SkipDigits(int32_t P) { return Skip<IsLatinDigit>(P, PlainDigitsMemo); }
+    int32_t SkipSpaces(int32_t P) const {
+        while (P < Len && S[P] == u' ') ++P;
+        return P;
+    }
+    // Apostrophes and digits, then a '.' followed by digits and those digits.
+    int32_t SkipNumber(int32_t P) {
+        P = SkipApostrophesAndDigits(P);
+        if (P + 1 < Len && S[P] == u'.' && IsLatinDigit(S[P + 1])) P = SkipDigits(P + 1);
+        return P;
+    }
+
+    // S6: digits running into a Latin word, such as '3rd' or '2.5kg'.
+    bool DigitsThenLatin() {
+        const int32_t q = Skip<IsNumberChar>(Position, NumberCharsMemo);
+        if (q >= Len || !IsAsciiLetter(S[q])) return false;
+        int32_t e = Skip<IsNumberOrAsciiLetter>(q, NumberLettersMemo);
+        while (S[e - 1] == u'.') --e;
+        Position = e;
+        return true;
+    }
+
+    // S7: Position is after the first digit of a date such as 5/12/1399 or 1399-05-12.
+    bool IsDate() const {
+        int32_t p = Position;
+        if (p < Len && IsLatinDigit(S[p])) ++p;
+        if (p >= Len || IsLatinDigit(S[p])) return false;
+        const char16_t separator = S[p];
+        if (separator != u'/' && separator != u'-' && separator != Sys::FormatSettings.DateSeparator)
+            return false;
+        ++p;
+        const int32_t month = CountDigits(p);
+        if (month == 2 ? !(S[p] <= u'1' && S[p + 1] <= u'3') : month != 1) return false;
+        p += month;
+        if (p >= Len || S[p] != separator) return false;
+        const int32_t year = CountDigits(++p);
+        return year == 1 || year == 2 || year == 4;
+    }
+
+    int32_t CountDigits(int32_t P) const {
+        int32_t n = 0;
+        while (P + n < Len && IsLatinDigit(S[P + n])) ++n;
+        return n;
+    }
+
+    // S8: a number followed by a prime, a percent sign or a space and a Latin unit.
+    bool IsMeasure() {
+        const int32_t p = SkipNumber(Position);
+        if (p >= Len) return false;
+        const char16_t c = S[p];
+        if (c == u'"' || c == u'\'') return TRTLGlobalSettings::PrimeInRightSideOfDigits();
+        if (c == u'%') return TRTLGlobalSettings::PercentInRightSideOfDigits();
+        if (c != u' ') return false;
+        auto at = [&](int32_t i) { return i < Len ? S[i] : char16_t(0); };
+        const char16_t u1 = at(p + 1);
+        if (!IsAsciiLetter(u1) && u1 != 0xB0 && u1 != 0xB5) return false;
+        const char16_t u2 = at(p + 2);
+        int32_t end;
+        if (IsSpaceOrClose(u2)) {
+            end = p + 2;
+        } else if (IsFraction(u2)) {
+            if (!IsSpaceOrClose(at(p + 3))) return false;
+            end = p + 3;
+        } else if (IsAsciiLetter(u2)) {
+            const char16_t u3 = at(p + 3);
+            if (IsSpaceOrClose(u3)) {
+                end = p + 3;
+            } else if (IsFraction(u3)) {
+                if (!IsSpaceOrClose(at(p + 4))) return false;
+                end = p + 4;
+            } else {
+                return false;
+            }
+        } else {
+            return false;
+        }
+        Position = end;
+        return true;
+    }
+
+    // S9: a list index such as '1.', '2 -' or '1.2.' at the start of a line.
+    bool IsLineIndex() const {
+        int32_t p = Position;
+        for (;;) {
+            while (p < Len && IsLatinDigit(S[p])) ++p;
+            if (p < Len && S[p] == u' ') ++p;
+            if (p >= Len) return false;
+            const char16_t c = S[p];
+            if (c == u'-' || c == u'.') {
+                ++p;
+                if (p < Len && S[p] == u' ') ++p;
+                if (p < Len && IsLatinDigit(S[p])) continue;
+                return true;
+            }
+            return c == u'\n' || c == u'\r' || c == u'(' || c == 0xB7 || c == 0x2028 || c == 0x2029 ||
+                   TDirectiveChars::IsRTL(c);
+        }
+    }
+
+    static bool IsEquationCategory(TUnicodeCategory C) {
+        switch (C) {
+        case TUnicodeCategory::Nd:
+        case TUnicodeCategory::Nl:
+        case TUnicodeCategory::No:
+        case TUnicodeCategory::Pd:
+        case TUnicodeCategory::Po:
+        case TUnicodeCategory::Sc:
+        case TUnicodeCategory::Sk:
+        case TUnicodeCategory::Sm:
+        case TUnicodeCategory::So: return true;
+        default: return false;
+        }
+    }
+
+    // S10: a number, perhaps with signs and more numbers, before a word, such as '2 + 3 = x'.
+    bool IsEquationBeforeLetter() {
+        int32_t q = Position;
+        L.EquationHeads.clear();
+        for (;;) {
+            // From the same loop head the test always ends the same way; remember the heads that
+            // failed so that a row of numbers is not rescanned for each of them.
+            if (!L.EquationFails.empty() && L.EquationFails[static_cast<size_t>(q)]) return false;
+            L.EquationHeads.push_back(q);
+            int32_t e = SkipNumber(q);
+            q = SkipSpaces(e);
+            if (q < Len && TCharacter::IsLetter(S[q])) {
+                if (TDirectiveChars::IsRTL(S[e])) return Fail();
+                Position = e;
+                return true;
+            }
+            if (q >= Len || !IsEquationCategory(TCharacter::GetUnicodeCategory(S[q]))) return Fail();
+            e = q + 1;
+            while (e < Len && IsEquationCategory(TCharacter::GetUnicodeCategory(S[e]))) ++e;
+            q = SkipSpaces(e);
+            if (q < Len && TCharacter::IsLetter(S[q]) && !TDirectiveChars::IsRTL(S[e])) {
+                Position = e;
+                return true;
+            }
+            if (q < Len && IsLatinDigit(S[q])) {
+                ++q;
+                continue;
+            }
+            return Fail();
+        }
+    }
+
+    bool Fail() {
+        if (L.EquationFails.empty()) L.EquationFails.assign(static_cast<size_t>(Len) + 1, 0);
+        for (int32_t head : L.EquationHeads) L.EquationFails[static_cast<size_t>(head)] = 1;
+        return false;
+    }
+
+    bool HasArabicDigitsInText() {
+        if (HasArabicDigits < 0) {
+            HasArabicDigits = 0;
+            for (int32_t i = 0; i < Len; ++i)
+                if (TDirectiveChars::IsArabicDigit(S[i])) {
+                    HasArabicDigits = 1;
+                    break;
+                }
+        }
+        return HasArabicDigits == 1;
+    }
+
+    // D1: a Latin digit after right-to-left text. Start is its index; Position is past it.
+    TBidiType ReadDigitAfterRightToLeft() {
+        const int32_t start = Position - 1;
+        if (DigitsThenLatin()) return TBidiType::LTR;
+        if (TRTLGlobalSettings::RTLDate() && IsDate()) {
+            Position = SkipDigits(Position);
+            AddRange(start, Position - 1);
+            return TBidiType::ArabicDigit;
+        }
+        if (HasArabicDigitsInText()) return TBidiType::LTR;
+        switch (RunClass) {
+        case TBidiType::RTL:
+        case TBidiType::ArabicDigit:
+        case TBidiType::LTRUnmergable:
+        case TBidiType::RTLUnmergable:
+        case TBidiType::ArabicDigitUnmergable:
+        case TBidiType::LineParagraphSeparator:
+        case TBidiType::NotExists: break;
+        default: return TBidiType::LTR;
+        }
+        if ((TRTLGlobalSettings::MeasureSignsInRightSideOfDigits() ||
+             TRTLGlobalSettings::PrimeInRightSideOfDigits()) &&
+            IsMeasure()) {
+            AddRange(start, Position - 1);
+            return TBidiType::ArabicDigit;
+        }
+
+        enum class TExtent { None, Number, Digits };
+        TBidiType decided = TBidiType::LTR;
+        TExtent extent = TExtent::None;
+        const bool equationRTL = TRTLGlobalSettings::RTLMath();
+        if (equationRTL) {
+            decided = TBidiType::ArabicDigit;
+            extent = TExtent::Number;
+        }
+        if (TRTLGlobalSettings::RTLLineIndexOrder() &&
+            (RunClass == TBidiType::LineParagraphSeparator || RunClass == TBidiType::NotExists) &&
+            IsLineIndex()) {
+            decided = TBidiType::ArabicDigit;
+            extent = TExtent::Digits;
+        }
+        if (TRTLGlobalSettings::DigitsBeforeLatinAreLatin()) {
+            const int32_t q = SkipSpaces(SkipNumber(Position));
+            if (q < Len && TCharacter::IsLetter(S[q]) && !TDirectiveChars::IsRTL(S[q])) {
+                Position = q;
+                return TBidiType::LTR;
+            }
+        } else {
+            if (equationRTL) return TBidiType::ArabicDigit;
+            if (IsEquationBeforeLetter()) return TBidiType::ArabicDigit;
+            if (CurrentDirection == TBidiType::LTR) {
+                decided = TBidiType::ArabicDigit;
+                extent = TExtent::Digits;
+            } else {
+                decided = TBidiType::LTR;
+                extent = TExtent::Number;
+            }
+        }
+        if (extent == TExtent::None) return TBidiType::LTR;
+        Position = extent == TExtent::Number ? SkipNumber(Position) : SkipDigits(Position);
+        if (decided == TBidiType::ArabicDigit) AddRange(start, Position - 1);
+        return decided;
+    }
+
+    void AddRange(int32_t Low, int32_t High) { L.Ranges.push_back(TRange{Low, High}); }
+
+    // ---- run primitives ----
+
+    int32_t RunCount() const { return static_cast<int32_t>(L.Bidis.size()); }
+
+    Sys::string PositionAndText(int32_t P) const { return ToString16(P) + u"@\"" + Text + u"\""; }
+
+    void AddRun(TBidiType Class, int32_t End, bool Insert) {
+        Class = BaseClass(Class);
+        ZARVEL_ASSERT_MSG(IsStrongRunClass(Class), u"Error in " + ToString16(Position) + u" @ " + Text);
+        TBidi bidi;
+        switch (Class) {
+        case TBidiType::RTL: bidi = TBidi::RightToLeft; break;
+        case TBidiType::DirectionalFormatting: {
+            const char16_t last = End > 0 ? S[End - 1] : 0;
+            bidi =
+                last == 0x200F || last == 0x202E || last == 0x202B ? TBidi::RightToLeft : TBidi::LeftToRight;
+            break;
+        }
+        default: bidi = TBidi::LeftToRight;
+        }
+        const int32_t index = RunCount();
+        L.Bidis.push_back(bidi);
+        if (Insert) {
+            ZARVEL_ASSERT(TurnIndex >= 0 && TurnIndex <= static_cast<int32_t>(L.Orders.size()));
+            L.Orders.insert(L.Orders.begin() + TurnIndex, index);
+        } else {
+            L.Orders.push_back(index);
+        }
+        L.Offsets.push_back(End);
+    }
+
+    void CloseRun(TBidiType Class) {
+        AddRun(Class, Position, false);
+        RunClass = Class;
+    }
+
+    void ExtendTo(int32_t P) { L.Offsets.back() = P; }
+
+    void ExtendAndClose(int32_t P, TBidiType Class) {
+        ExtendTo(P);
+        if (IsStrongRunClass(Class))
+            CloseRun(Class);
+        else
+            ZARVEL_ASSERT_MSG(Class == TBidiType::SpaceSeparator ||
+                                  Class == TBidiType::LineParagraphSeparator || Class == TBidiType::NotExists,
+                              PositionAndText(P));
+    }
+
+    void CloseStrongRun(TBidiType Class) {
+        ZARVEL_ASSERT_MSG(IsStrongRunClass(Class), PositionAndText(Position));
+        CloseRun(Class);
+    }
+
+    void ParagraphBreak() {
+        TurnIndex = RunCount();
+        AddRun(CurrentDirection, Position, false);
+        L.Bidis.back() = TBidi::ParagraphSeparator;
+        CurrentDirection = PriorDirection = ParagraphDirection;
+        L.Stack.clear();
+        RunClass = TBidiType::NotExists;
+        TurnIndex = RunCount();
+        PeriodAbsorbed = true;
+    }
+
+    // Extends the open run to P, or starts the first run of a paragraph there.
+    void ExtendOrAdd(int32_t P) {
+        if (RunClass == TBidiType::NotExists)
+            AddRun(PriorDirection, P, false);
+        else
+            ExtendTo(P);
+    }
+
+    // ---- handling ----
+
+    // Handles TokenClass; false ends the main loop.
+    bool Handle(size_t StackBefore) {
+        switch (TokenClass) {
+        case TBidiType::LTR:
+        case TBidiType::RTL:
+        case TBidiType::ArabicDigit: ExtendOrClose(TokenClass); break;
+        case TBidiType::LineParagraphSeparator: ParagraphBreak(); break;
+        case TBidiType::DirectionalFormatting:
+            if (Position < Len && (S[Position] == 0x202B || S[Position] == 0x202A)) ExtendOrClose(TokenClass);
+            break;
+        case TBidiType::Neutral: HandleNeutral(); break;
+        case TBidiType::SpaceSeparator: {
+            const THandled handled = HandleSpace();
+            if (handled == THandled::EndLoop) return false;
+            if (handled == THandled::SkipAdjustment) return true;
+            break;
+        }
+        default: ZARVEL_ASSERT_MSG(false, PositionAndText(Position));
+        }
+        Adjust(StackBefore);
+        return true;
+    }
+
+    void ExtendOrClose(TBidiType T) {
+        if (T == RunClass)
+            ExtendTo(Position);
+        else
+            CloseRun(T);
+    }
+
+    void HandleNeutral() {
+        int32_t stretchEnd = Position;
+        for (;;) {
+            if (Position >= Len) {
+                ExtendOrAdd(Len);
+                NextClass = TBidiType::NotExists;
+                stretchEnd = Len;
+                break;
+            }
+            if (CurrentDirection == RunClass) stretchEnd = Position;
+            NextClass = ReadToken();
+            if (NextClass != TBidiType::Neutral && NextClass != TBidiType::SpaceSeparator) break;
+        }
+        if (NextClass == TBidiType::LineParagraphSeparator) {
+            ExtendOrAdd(stretchEnd);
+            ParagraphBreak();
+        } else {
+            ResolveNeutrals(TBidiType::Neutral, stretchEnd, NextClass);
+        }
+        TokenClass = NextClass;
+    }
+
+    enum class THandled { Adjust, SkipAdjustment, EndLoop };
+
+    THandled HandleSpace() {
+        if (Position >= Len) {
+            ExtendOrAdd(Len);
+            return THandled::EndLoop;
+        }
+        int32_t spaceEnd = Position;
+        size_t stackBefore = L.Stack.size();
+        NextClass = ReadToken();
+        int32_t stretchEnd = Position;
+        const int32_t firstEnd = Position;
+
+        if (NextClass == TBidiType::Neutral || NextClass == TBidiType::LineParagraphSeparator) {
+            if (NextClass == TBidiType::Neutral) {
+                while (Position < Len) {
+                    stretchEnd = Position;
+                    NextClass = ReadToken(true);
+                    if (NextClass != TBidiType::Neutral && NextClass != TBidiType::SpaceSeparator) break;
+                }
+            }
+            if (Position >= Len || NextClass == TBidiType::LineParagraphSeparator) {
+                if (NextClass == RunClass ||
+                    (NextClass != TBidiType::Neutral && NextClass != TBidiType::SpaceSeparator &&
+                     NextClass != TBidiType::NotExists))
+                    ResolveNeutrals(TBidiType::SpaceSeparator, spaceEnd, NextClass);
+                else if (RunClass == PriorDirection)
+                    ExtendTo(Position);
+                else
+                    AddRun(PriorDirection, Position, false);
+                if (NextClass != TBidiType::LineParagraphSeparator) return THandled::EndLoop;
+                ParagraphBreak();
+            }
+            if (NextClass != RunClass && RunClass == PriorDirection) {
+                ResolveNeutrals(TBidiType::SpaceSeparator, stretchEnd, NextClass);
+                TokenClass = NextClass;
+                return THandled::SkipAdjustment;
+            }
+            if (NextClass == TBidiType::ArabicDigit &&
+                (RunClass == TBidiType::LTR || RunClass == TBidiType::ArabicDigit)) {
+                AddRun(TBidiType::RTL, firstEnd, false);
+                RunClass = TBidiType::RTL;
+                TokenClass = TBidiType::ArabicDigit;
+                spaceEnd = firstEnd;
+                TurnIndex = RunCount();
+                L.Bidis.back() = TBidi::RightToLeft;
+            }
+        } else if (NextClass == TBidiType::ArabicDigit &&
+                   (RunClass != TBidiType::RTL || L.Stack.size() < stackBefore)) {
+            AddRun(TBidiType::RTL, spaceEnd, false);
+            RunClass = TBidiType::RTL;
+            TokenClass = TBidiType::ArabicDigit;
+            TurnIndex = RunCount();
+        } else if (L.Stack.size() > stackBefore) {
+            PriorDirection = L.Stack.back().Bidi;
+        }
+
+        if (NextClass == TBidiType::LineParagraphSeparator) {
+            // nothing more: the break closed the paragraph
+        } else if (NextClass == TBidiType::LTR && RunClass == TBidiType::ArabicDigit &&
+                   FParagraphBidi == TParagraphBidi::RightToLeft) {
+            AddRun(PriorDirection, spaceEnd, false);
+            AddRun(TBidiType::LTR, Position, false);
+        } else {
+            ResolveNeutrals(TokenClass, spaceEnd, NextClass);
+        }
+        TokenClass = NextClass;
+        return THandled::Adjust;
+    }
+
+    // R6: after a sentence-final period the next token starts a new run; after a closed bracket
+    // the open run must not absorb what follows.
+    void Adjust(size_t StackBefore) {
+        if (PeriodAbsorbed &&
+            (TokenClass != TBidiType::SpaceSeparator || NextClass == TBidiType::LineParagraphSeparator)) {
+            RunClass = TBidiType::NotExists;
+            TurnIndex = RunCount();
+        } else if (L.Stack.size() < StackBefore) {
+            ZARVEL_ASSERT(CurrentDirection == TBidiType::LTR || CurrentDirection == TBidiType::RTL ||
+                          CurrentDirection == TBidiType::ArabicDigit);
+            RunClass = static_cast<TBidiType>(static_cast<uint8_t>(CurrentDirection) + 3);
+            TurnIndex = RunCount();
+        }
+    }
+
+    // N: where a stretch of neutrals ending at P goes, between the open run and the token X.
+    void ResolveNeutrals(TBidiType K, int32_t P, TBidiType X) {
+        const TBidiType PD = PriorDirection, RC = RunClass;
+        const bool kIsNeutralOrSpace = K == TBidiType::Neutral || K == TBidiType::SpaceSeparator;
+        if ((X == TBidiType::ArabicDigit && RC != TBidiType::RTL) || K == TBidiType::ArabicDigit) {
+            const bool kIsRun = !(kIsNeutralOrSpace || K == TBidiType::LineParagraphSeparator);
+            AddRun(kIsRun ? K : TBidiType::RTL, Position, false);
+            if (K == TBidiType::ArabicDigit) {
+                RunClass = TBidiType::ArabicDigit;
+                TurnIndex = RunCount();
+            } else {
+                RunClass = TBidiType::RTL;
+            }
+        } else if (IsUnmergable(RC)) {
+            if (X != PD && BaseClass(RC) == PD && K == TBidiType::SpaceSeparator)
+                ExtendAndClose(P, X);
+            else if (X == PD && kIsNeutralOrSpace)
+                CloseStrongRun(X);
+            else
+                AddRun(PD, Position, true);
+        } else if (X == RC && X != TBidiType::ArabicDigit) {
+            ExtendTo(Position);
+        } else if (kIsNeutralOrSpace && RC == PD) {
+            ExtendAndClose(P, X);
+        } else if (K == TBidiType::SpaceSeparator && X == PD) {
+            CloseStrongRun(X);
+        } else if (X == TBidiType::LTR || X == TBidiType::RTL || X == TBidiType::DirectionalFormatting) {
+            CloseStrongRun(X);
+        } else if (RC != TBidiType::ArabicDigit && RC != TBidiType::NotExists) {
+            ExtendAndClose(P, X);
+        } else {
+            AddRun(PD, Position, false);
+        }
+    }
+
+    // ---- finish ----
+
+    void Finish() {
+        // A format character at the very end is placed by no rule (it joins a run only when
+        // something follows it); without this the text's tail would be outside every run.
+        if (L.Offsets.back() < Len) ExtendOrAdd(Len);
+        if (L.Offsets.size() > L.Orders.size()) {
+            ZARVEL_ASSERT_MSG(L.Offsets.size() == L.Orders.size() + 1 && L.Offsets.back() == Len,
+                              u"\"" + Text + u"\"  OffsetsList:" + ToString16(L.Offsets[L.Orders.size()]) +
+                                  u" ,LengthS:" + ToString16(Len));
+        }
+        ZARVEL_ASSERT(L.Bidis.size() == L.Orders.size());
+        if (L.Offsets.size() == L.Orders.size()) L.Offsets.push_back(Len);
+    }
+
+    const char16_t* S;
+    const int32_t Len;
+    const Sys::string& Text;
+    const TParagraphBidi FParagraphBidi;
+    TSplitScratch& L;
+
+    int32_t Position = 0;
+    TBidiType ParagraphDirection = TBidiType::LTR;
+    TBidiType CurrentDirection = TBidiType::LTR;
+    TBidiType PriorDirection = TBidiType::LTR;
+    TBidiType RunClass = TBidiType::NotExists;
+    TBidiType TokenClass = TBidiType::NotExists;
+    TBidiType NextClass = TBidiType::Neutral;
+    int32_t TurnIndex = 0;
+    int32_t BracketDepth = 0;
+    uint8_t OpenQuotes = 0;      // bit 0: '"', bit 1: apostrophe
+    int8_t HasArabicDigits = -1; // not looked at yet
+    bool PeriodAbsorbed = false;
+    TSkipMemo DigitsMemo, PlainDigitsMemo, NumberCharsMemo, NumberLettersMemo;
+};
+
+} // namespace
+
+void TDirectiveChars::ClassInitialize() {
+    LoadingThreadScratch = new TSplitScratch();
+    LoadingThread = std::this_thread::get_id();
+    LoadingThreadScratch->Offsets.reserve(2048);
+    LoadingThreadScratch->Orders.reserve(2048);
+    LoadingThreadScratch->Bidis.reserve(2048);
+    LoadingThreadScratch->Ranges.reserve(64);
+}
+
+void TDirectiveChars::ClassFinalize() {
+    delete LoadingThreadScratch;
+    LoadingThreadScratch = nullptr;
+}
+
+void TDirectiveChars::SplitByDirection(const Sys::string& Text, TParagraphBidi ParagraphBidi,
+                                       std::vector<int32_t>& Offsets, std::vector<int32_t>& Orders,
+                                       std::vector<TBidi>& Bidis, std::vector<TRange>& Ranges) {
+    TSplitScratch& lists = ThreadScratch();
+    TSplitter splitter(Text, ParagraphBidi, lists);
+    splitter.Run();
+    Offsets.assign(lists.Offsets.begin(), lists.Offsets.end());
+    Orders.assign(lists.Orders.begin(), lists.Orders.end());
+    Bidis.assign(lists.Bidis.begin(), lists.Bidis.end());
+    Ranges.assign(lists.Ranges.begin(), lists.Ranges.end());
 }
 
 void TUCS4ListHelper::ChangeToComplexCharacters(std::vector<UCS4Char>&, bool) {}
 void TUCS4ListHelper::ChangeToArabicDigits(std::vector<UCS4Char>&) {}
 void TUCS4ListHelper::ReplaceQuotesWithPrimes(std::vector<UCS4Char>&) {}
-UCS4Char TUCS4ListHelper::QuoteToReversePrime(UCS4Char C) { return C; }
+UCS4Char TUCS4ListHelper::QuoteToReversePrime(UCS4Char C) {
+    return C;
+}
 
 void InitializeUnicodeEngineTypes() {
     TRTLGlobalSettings::EquationOrder = TRTLGlobalSettings::TMathOrder::LeftToRight;

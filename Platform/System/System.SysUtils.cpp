@@ -10,6 +10,8 @@
 
 namespace Sys {
 
+TFormatSettings FormatSettings;
+
 Exception::Exception(const string& Message) : FMessage(Message), FWhat(StringToUtf8(Message)) {}
 
 Exception::Exception(const std::string& MessageUtf8) : FMessage(Utf8ToString(MessageUtf8)), FWhat(MessageUtf8) {}

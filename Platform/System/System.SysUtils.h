@@ -69,6 +69,14 @@ struct TTimeStamp {
 
 TTimeStamp DateTimeToTimeStamp(double DateTime);
 
+// Locale conventions for formatting and parsing; grows with the parts of the library that read it.
+struct TFormatSettings {
+    char16_t DateSeparator = u'/';
+};
+
+// The process-wide format settings.
+extern TFormatSettings FormatSettings;
+
 // Masks every floating-point exception of the process, so that faults give infinities and NaNs.
 void MaskFPUExceptions();
 

@@ -33,7 +33,8 @@ TArguments::TArguments(const std::vector<std::string>& Args, const std::vector<T
             FOptions.emplace_back(name, "");
             continue;
         }
-        auto spec = std::find_if(Specs.begin(), Specs.end(), [&](const TOptionSpec& s) { return s.Name == name; });
+        auto spec =
+            std::find_if(Specs.begin(), Specs.end(), [&](const TOptionSpec& s) { return s.Name == name; });
         if (spec == Specs.end()) throw TUsageError("unknown option --" + name);
         if (spec->TakesValue && !inlineValue) {
             if (i + 1 >= Args.size()) throw TUsageError("option --" + name + " needs a value");
@@ -95,7 +96,9 @@ std::vector<Sys::string> InputLines() {
     return lines;
 }
 
-std::string Utf8(const Sys::string& S) { return Sys::StringToUtf8(S); }
+std::string Utf8(const Sys::string& S) {
+    return Sys::StringToUtf8(S);
+}
 
 std::string JsonString(const Sys::string& S) {
     std::string out = "\"";

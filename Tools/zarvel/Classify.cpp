@@ -32,7 +32,9 @@ const char* DirectionName(Zarvel::TDirectiveChars::TCharDirection D) {
     }
 }
 
-const char* Bool(bool B) { return B ? "true" : "false"; }
+const char* Bool(bool B) {
+    return B ? "true" : "false";
+}
 
 } // namespace
 
@@ -53,14 +55,17 @@ int Classify(const std::vector<std::string>& Args) {
         const char* category = Sys::UnicodeCategoryName(Sys::TCharacter::GetUnicodeCategory(c));
         const bool rtl = TDirectiveChars::IsRTL(c), ltr = TDirectiveChars::IsLTR(c);
         const bool digit = TDirectiveChars::IsArabicDigit(c);
-        const char* direction = DirectionName(TDirectiveChars::CharDirection(c, TDirectiveChars::TCharDirection::Undefined));
+        const char* direction =
+            DirectionName(TDirectiveChars::CharDirection(c, TDirectiveChars::TCharDirection::Undefined));
         if (json) {
-            out += std::string(i ? "," : "") + "{\"index\":" + std::to_string(i) + ",\"unit\":\"" + CodePointName(c) +
-                   "\",\"category\":\"" + category + "\",\"isRTL\":" + Bool(rtl) + ",\"isLTR\":" + Bool(ltr) +
-                   ",\"isArabicDigit\":" + Bool(digit) + ",\"charDirection\":\"" + direction + "\"}";
+            out += std::string(i ? "," : "") + "{\"index\":" + std::to_string(i) + ",\"unit\":\"" +
+                   CodePointName(c) + "\",\"category\":\"" + category + "\",\"isRTL\":" + Bool(rtl) +
+                   ",\"isLTR\":" + Bool(ltr) + ",\"isArabicDigit\":" + Bool(digit) + ",\"charDirection\":\"" +
+                   direction + "\"}";
         } else {
-            out += std::to_string(i) + "\t" + CodePointName(c) + "\t" + category + "\trtl=" + (rtl ? "1" : "0") +
-                   "\tltr=" + (ltr ? "1" : "0") + "\tarabic-digit=" + (digit ? "1" : "0") + "\t" + direction + "\n";
+            out += std::to_string(i) + "\t" + CodePointName(c) + "\t" + category +
+                   "\trtl=" + (rtl ? "1" : "0") + "\tltr=" + (ltr ? "1" : "0") +
+                   "\tarabic-digit=" + (digit ? "1" : "0") + "\t" + direction + "\n";
         }
     }
     const bool isRTLText = TDirectiveChars::IsRTLText(text, rtlDefault);

@@ -13,9 +13,11 @@ struct TCommand {
 };
 
 int Classify(const std::vector<std::string>& Args);
+int Split(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
+    {"split", "the directional runs of a text and their reading order", Split},
 };
 
 } // namespace ZarvelTool
