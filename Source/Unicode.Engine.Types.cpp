@@ -493,10 +493,7 @@ private:
         case TBidiType::RTL: CurrentDirection = T; break;
         case TBidiType::ArabicDigit: CurrentDirection = TBidiType::RTL; break;
         case TBidiType::Neutral: break;
-        default:
-            ZARVEL_ASSERT_MSG(false,
-                              u"Not implemented yet. But it is a simple case. I should get the direction and "
-                              u"put it as ParagraphBidi");
+        default: TDirectiveChars::TSplitChecks::BracketContentClass(T);
         }
     }
 
@@ -758,11 +755,9 @@ private:
 
     int32_t RunCount() const { return static_cast<int32_t>(L.Bidis.size()); }
 
-    Sys::string PositionAndText(int32_t P) const { return ToString16(P) + u"@\"" + Text + u"\""; }
-
     void AddRun(TBidiType Class, int32_t End, bool Insert) {
         Class = BaseClass(Class);
-        ZARVEL_ASSERT_MSG(IsStrongRunClass(Class), u"Error in " + ToString16(Position) + u" @ " + Text);
+        TDirectiveChars::TSplitChecks::RunClass(Class, Position, Text);
         TBidi bidi;
         switch (Class) {
         case TBidiType::RTL: bidi = TBidi::RightToLeft; break;
@@ -797,13 +792,14 @@ private:
         if (IsStrongRunClass(Class))
             CloseRun(Class);
         else
-            ZARVEL_ASSERT_MSG(Class == TBidiType::SpaceSeparator ||
-                                  Class == TBidiType::LineParagraphSeparator || Class == TBidiType::NotExists,
-                              PositionAndText(P));
+            TDirectiveChars::TSplitChecks::BoundaryClass(Class == TBidiType::SpaceSeparator ||
+                                                             Class == TBidiType::LineParagraphSeparator ||
+                                                             Class == TBidiType::NotExists,
+                                                         P, Text);
     }
 
     void CloseStrongRun(TBidiType Class) {
-        ZARVEL_ASSERT_MSG(IsStrongRunClass(Class), PositionAndText(Position));
+        TDirectiveChars::TSplitChecks::BoundaryClass(IsStrongRunClass(Class), Position, Text);
         CloseRun(Class);
     }
 
@@ -845,7 +841,7 @@ private:
             if (handled == THandled::SkipAdjustment) return true;
             break;
         }
-        default: ZARVEL_ASSERT_MSG(false, PositionAndText(Position));
+        default: TDirectiveChars::TSplitChecks::BoundaryClass(false, Position, Text);
         }
         Adjust(StackBefore);
         return true;
@@ -941,8 +937,10 @@ private:
             // nothing more: the break closed the paragraph
         } else if (NextClass == TBidiType::LTR && RunClass == TBidiType::ArabicDigit &&
                    FParagraphBidi == TParagraphBidi::RightToLeft) {
+            // A Latin word after a number that belongs to the right-to-left side starts a run of its
+            // own; the words after it then join that run, so that a Latin phrase keeps its order.
             AddRun(PriorDirection, spaceEnd, false);
-            AddRun(TBidiType::LTR, Position, false);
+            CloseRun(TBidiType::LTR);
         } else {
             ResolveNeutrals(TokenClass, spaceEnd, NextClass);
         }
@@ -958,8 +956,7 @@ private:
             RunClass = TBidiType::NotExists;
             TurnIndex = RunCount();
         } else if (L.Stack.size() < StackBefore) {
-            ZARVEL_ASSERT(CurrentDirection == TBidiType::LTR || CurrentDirection == TBidiType::RTL ||
-                          CurrentDirection == TBidiType::ArabicDigit);
+            TDirectiveChars::TSplitChecks::UnmergableBase(CurrentDirection);
             RunClass = static_cast<TBidiType>(static_cast<uint8_t>(CurrentDirection) + 3);
             TurnIndex = RunCount();
         }
@@ -1006,12 +1003,7 @@ private:
         // A format character at the very end is placed by no rule (it joins a run only when
         // something follows it); without this the text's tail would be outside every run.
         if (L.Offsets.back() < Len) ExtendOrAdd(Len);
-        if (L.Offsets.size() > L.Orders.size()) {
-            ZARVEL_ASSERT_MSG(L.Offsets.size() == L.Orders.size() + 1 && L.Offsets.back() == Len,
-                              u"\"" + Text + u"\"  OffsetsList:" + ToString16(L.Offsets[L.Orders.size()]) +
-                                  u" ,LengthS:" + ToString16(Len));
-        }
-        ZARVEL_ASSERT(L.Bidis.size() == L.Orders.size());
+        TDirectiveChars::TSplitChecks::Finish(L.Offsets, L.Orders.size(), L.Bidis.size(), Text);
         if (L.Offsets.size() == L.Orders.size()) L.Offsets.push_back(Len);
     }
 
@@ -1037,6 +1029,35 @@ private:
 };
 
 } // namespace
+
+void TDirectiveChars::TSplitChecks::RunClass(TBidiType Class, int32_t Position, const Sys::string& Text) {
+    ZARVEL_ASSERT_MSG(IsStrongRunClass(Class), u"Error in " + ToString16(Position) + u" @ " + Text);
+}
+
+void TDirectiveChars::TSplitChecks::BoundaryClass(bool Valid, int32_t Position, const Sys::string& Text) {
+    ZARVEL_ASSERT_MSG(Valid, ToString16(Position) + u"@\"" + Text + u"\"");
+}
+
+void TDirectiveChars::TSplitChecks::BracketContentClass(TBidiType Class) {
+    ZARVEL_ASSERT_MSG(Class != TBidiType::DirectionalFormatting,
+                      u"Not implemented yet. But it is a simple case. I should get the direction and put it as "
+                      u"ParagraphBidi");
+}
+
+void TDirectiveChars::TSplitChecks::UnmergableBase(TBidiType CurrentDirection) {
+    ZARVEL_ASSERT(CurrentDirection == TBidiType::LTR || CurrentDirection == TBidiType::RTL ||
+                  CurrentDirection == TBidiType::ArabicDigit);
+}
+
+void TDirectiveChars::TSplitChecks::Finish(const std::vector<int32_t>& Offsets, size_t OrderCount, size_t BidiCount,
+                                           const Sys::string& Text) {
+    const int32_t length = static_cast<int32_t>(Text.size());
+    if (Offsets.size() > OrderCount)
+        ZARVEL_ASSERT_MSG(Offsets.size() == OrderCount + 1 && Offsets.back() == length,
+                          u"\"" + Text + u"\"  OffsetsList:" + ToString16(Offsets[OrderCount]) + u" ,LengthS:" +
+                              ToString16(length));
+    ZARVEL_ASSERT(BidiCount == OrderCount);
+}
 
 void TDirectiveChars::ClassInitialize() {
     LoadingThreadScratch = new TSplitScratch();

@@ -106,6 +106,22 @@ struct TDirectiveChars {
                                  std::vector<int32_t>& Offsets, std::vector<int32_t>& Orders,
                                  std::vector<TBidi>& Bidis, std::vector<TRange>& Ranges);
 
+    // The splitter's consistency checks: each fails an assertion with the system's message when the
+    // state it is shown cannot occur. No input text reaches them.
+    struct TSplitChecks {
+        // A run must be of a strong class once an Unmergable class is reduced: "Error in %d @ %s".
+        static void RunClass(TBidiType Class, int32_t Position, const Sys::string& Text);
+        // A class at a run boundary or as a token: the position, '@' and the quoted text.
+        static void BoundaryClass(bool Valid, int32_t Position, const Sys::string& Text);
+        // The first strong character inside a bracket cannot be a formatting character.
+        static void BracketContentClass(TBidiType Class);
+        // After a closed bracket the restored direction has an Unmergable twin.
+        static void UnmergableBase(TBidiType CurrentDirection);
+        // On return: one offset more than runs, the last one the text length, a direction per run.
+        static void Finish(const std::vector<int32_t>& Offsets, size_t OrderCount, size_t BidiCount,
+                           const Sys::string& Text);
+    };
+
     // One-time class initialisation and finalisation: the loading thread's scratch lists.
     static void ClassInitialize();
     static void ClassFinalize();

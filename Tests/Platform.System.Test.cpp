@@ -13,16 +13,16 @@ TEST(PlatformCharacter, EveryGeneralCategoryMaps) {
         char32_t C;
         const char* Category;
     } cases[] = {
-        {U'A', "Lu"},     {U'a', "Ll"},     {0x01C5, "Lt"},   {0x02B0, "Lm"},   {0x0633, "Lo"},
-        {0x064E, "Mn"},   {0x0903, "Mc"},   {0x20DD, "Me"},   {U'5', "Nd"},     {0x2160, "Nl"},
-        {0x00B2, "No"},   {U'_', "Pc"},     {U'-', "Pd"},     {U'(', "Ps"},     {U')', "Pe"},
-        {0x00AB, "Pi"},   {0x00BB, "Pf"},   {U'!', "Po"},     {U'+', "Sm"},     {U'$', "Sc"},
-        {U'^', "Sk"},     {0x00A9, "So"},   {U' ', "Zs"},     {0x2028, "Zl"},   {0x2029, "Zp"},
-        {0x0001, "Cc"},   {0x200E, "Cf"},   {0xD800, "Cs"},   {0xE000, "Co"},   {0x0378, "Cn"},
-        {0x1F600, "So"},  {0x110000, "Cn"}, {0xFFFFFFFF, "Cn"},
+        {U'A', "Lu"},    {U'a', "Ll"},     {0x01C5, "Lt"},     {0x02B0, "Lm"}, {0x0633, "Lo"}, {0x064E, "Mn"},
+        {0x0903, "Mc"},  {0x20DD, "Me"},   {U'5', "Nd"},       {0x2160, "Nl"}, {0x00B2, "No"}, {U'_', "Pc"},
+        {U'-', "Pd"},    {U'(', "Ps"},     {U')', "Pe"},       {0x00AB, "Pi"}, {0x00BB, "Pf"}, {U'!', "Po"},
+        {U'+', "Sm"},    {U'$', "Sc"},     {U'^', "Sk"},       {0x00A9, "So"}, {U' ', "Zs"},   {0x2028, "Zl"},
+        {0x2029, "Zp"},  {0x0001, "Cc"},   {0x200E, "Cf"},     {0xD800, "Cs"}, {0xE000, "Co"}, {0x0378, "Cn"},
+        {0x1F600, "So"}, {0x110000, "Cn"}, {0xFFFFFFFF, "Cn"},
     };
     for (const auto& c : cases)
-        EXPECT_STREQ(UnicodeCategoryName(TCharacter::GetUnicodeCategory(c.C)), c.Category) << std::hex << unsigned(c.C);
+        EXPECT_STREQ(UnicodeCategoryName(TCharacter::GetUnicodeCategory(c.C)), c.Category)
+            << std::hex << unsigned(c.C);
 }
 
 TEST(PlatformCharacter, PropertyTests) {
@@ -63,7 +63,9 @@ TEST(PlatformStrings, UCS4RoundTripKeepsLoneSurrogates) {
 
 TEST(PlatformStrings, Utf8Boundary) {
     EXPECT_EQ(Utf8ToString("\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85"), u"سلام");
-    EXPECT_EQ(Utf8ToString("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToString("a\xFF"
+                           "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(Utf8ToString(std::string("\0x", 2)), string(u"\0x", 2));
     EXPECT_EQ(StringToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(StringToUtf8(u"\xD800"), "\xEF\xBF\xBD");
@@ -71,8 +73,12 @@ TEST(PlatformStrings, Utf8Boundary) {
 
 namespace {
 constexpr const char* UnitName = "Platform.System.Test";
-void Fails() { ZARVEL_ASSERT(1 + 1 == 3); }
-void FailsWith() { ZARVEL_ASSERT_MSG(false, u"own text"); }
+void Fails() {
+    ZARVEL_ASSERT(1 + 1 == 3);
+}
+void FailsWith() {
+    ZARVEL_ASSERT_MSG(false, u"own text");
+}
 } // namespace
 
 TEST(PlatformAssertions, CarryMessageUnitAndLine) {
@@ -83,7 +89,8 @@ TEST(PlatformAssertions, CarryMessageUnitAndLine) {
         EXPECT_EQ(e.Message(), u"Assertion failure");
         EXPECT_EQ(e.UnitName(), "Platform.System.Test");
         EXPECT_GT(e.Line(), 0);
-        EXPECT_EQ(std::string(e.what()), "Assertion failure (Platform.System.Test, line " + std::to_string(e.Line()) + ")");
+        EXPECT_EQ(std::string(e.what()),
+                  "Assertion failure (Platform.System.Test, line " + std::to_string(e.Line()) + ")");
     }
     EXPECT_THROW(FailsWith(), Exception);
 }

@@ -56,12 +56,14 @@ TEST(GlobalSettings, OptionQueriesReadTheirBits) {
 TEST(GlobalSettings, OSRuleApplied) {
     ZarvelTest::TSettingsGuard guard;
     TRTLGlobalSettings::EquationOrder = TRTLGlobalSettings::TMathOrder::ArabicRightToLeft;
-    TRTLGlobalSettings::Options = {O::ReplaceQuoteWithPrimeInMeasures, O::AcceptsLineFeedAsParagraphSeparator};
+    TRTLGlobalSettings::Options = {O::ReplaceQuoteWithPrimeInMeasures,
+                                   O::AcceptsLineFeedAsParagraphSeparator};
     EXPECT_TRUE(TRTLGlobalSettings::RTLMath());
     EXPECT_TRUE(TRTLGlobalSettings::OSRuleApplied());
     for (unsigned bit = 0; bit <= unsigned(O::WeakFollowLineDirection); ++bit) {
         const O option = static_cast<O>(bit);
-        if (option == O::ReplaceQuoteWithPrimeInMeasures || option == O::AcceptsLineFeedAsParagraphSeparator) continue;
+        if (option == O::ReplaceQuoteWithPrimeInMeasures || option == O::AcceptsLineFeedAsParagraphSeparator)
+            continue;
         TRTLGlobalOptions options = TRTLGlobalSettings::Options;
         options.Include(option);
         std::swap(options, TRTLGlobalSettings::Options);

@@ -18,7 +18,8 @@ TToolResult RunTool(const std::string& Arguments, const std::string& Input) {
         return {-1, ""};
     }
     close(fd);
-    const std::string command = std::string(ZARVEL_TOOL) + " " + Arguments + " < " + inputPath + " 2>/dev/null";
+    const std::string command =
+        std::string(ZARVEL_TOOL) + " " + Arguments + " < " + inputPath + " 2>/dev/null";
     TToolResult result{-1, ""};
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];

@@ -17,7 +17,8 @@ TEST(Tool, HelpVersionAndUsageErrors) {
 }
 
 TEST(Tool, ClassifyPlain) {
-    const auto r = RunTool("classify", "\xD8\xB3" "a1");
+    const auto r = RunTool("classify", "\xD8\xB3"
+                                       "a1");
     EXPECT_EQ(r.Status, 0);
     EXPECT_EQ(r.Out, "0\tU+0633\tLo\trtl=1\tltr=0\tarabic-digit=0\tRightToLeft\n"
                      "1\tU+0061\tLl\trtl=0\tltr=1\tarabic-digit=0\tLeftToRight\n"
@@ -26,10 +27,11 @@ TEST(Tool, ClassifyPlain) {
 }
 
 TEST(Tool, ClassifyJsonAndDefault) {
-    EXPECT_EQ(RunTool("classify --json --default rtl ' .'").Out,
-              "{\"units\":[{\"index\":0,\"unit\":\"U+0020\",\"category\":\"Zs\",\"isRTL\":false,\"isLTR\":false,"
-              "\"isArabicDigit\":false,\"charDirection\":\"Undefined\"},{\"index\":1,\"unit\":\"U+002E\","
-              "\"category\":\"Po\",\"isRTL\":false,\"isLTR\":false,\"isArabicDigit\":false,"
-              "\"charDirection\":\"Undefined\"}],\"isRTLText\":true}\n");
+    EXPECT_EQ(
+        RunTool("classify --json --default rtl ' .'").Out,
+        "{\"units\":[{\"index\":0,\"unit\":\"U+0020\",\"category\":\"Zs\",\"isRTL\":false,\"isLTR\":false,"
+        "\"isArabicDigit\":false,\"charDirection\":\"Undefined\"},{\"index\":1,\"unit\":\"U+002E\","
+        "\"category\":\"Po\",\"isRTL\":false,\"isLTR\":false,\"isArabicDigit\":false,"
+        "\"charDirection\":\"Undefined\"}],\"isRTLText\":true}\n");
     EXPECT_EQ(RunTool("classify --json", "").Out, "{\"units\":[],\"isRTLText\":false}\n");
 }

@@ -70,7 +70,8 @@ TEST(DirectiveChars, LatinAndSeparatorSets) {
         ASSERT_EQ(TDirectiveChars::IsDigit(u), digit) << unsigned(c);
         ASSERT_EQ(TDirectiveChars::IsLatinLetter(u), digit || letter) << unsigned(c);
         ASSERT_EQ(TDirectiveChars::IsLatinLetterOrDigit(u), digit || letter) << unsigned(c);
-        ASSERT_EQ(TDirectiveChars::IsLatinLetterOrDigitOrDigitSeparator(u), digit || letter || separator) << unsigned(c);
+        ASSERT_EQ(TDirectiveChars::IsLatinLetterOrDigitOrDigitSeparator(u), digit || letter || separator)
+            << unsigned(c);
         ASSERT_EQ(TDirectiveChars::IsDigitOrDigitSeparator(u), digit || separator) << unsigned(c);
         ASSERT_EQ(TDirectiveChars::IsDigitOrComma(u), digit || c == '\'') << unsigned(c);
         ASSERT_EQ(TDirectiveChars::IsParagraphSeparator(u), c == 0x2028 || c == 0x2029) << unsigned(c);
@@ -103,7 +104,8 @@ TEST(DirectiveChars, IsRTLText) {
         {u"\U0001D400", true, true, "surrogate units decide nothing"},
         {u"\u064E abc", false, true, "a harakat is right-to-left"},
     };
-    for (const auto& c : cases) EXPECT_EQ(TDirectiveChars::IsRTLText(c.Text, c.Default), c.Expected) << c.Name;
+    for (const auto& c : cases)
+        EXPECT_EQ(TDirectiveChars::IsRTLText(c.Text, c.Default), c.Expected) << c.Name;
 }
 
 TEST(DirectiveChars, ParagraphDirectionResolution) {
@@ -114,10 +116,10 @@ TEST(DirectiveChars, ParagraphDirectionResolution) {
         const char16_t* Text;
         B Expected;
     } cases[] = {
-        {P::RightToLeft, u"abc", B::RTL},       {P::LeftToRight, u"سلام", B::LTR},
-        {P::AutoLeftToRight, u"سلام", B::RTL},  {P::AutoLeftToRight, u"123", B::LTR},
-        {P::AutoRightToLeft, u"abc", B::LTR},   {P::AutoRightToLeft, u"123", B::RTL},
-        {P::Neutral, u"123", B::LTR},           {P::Neutral, u"؟", B::RTL},
+        {P::RightToLeft, u"abc", B::RTL},      {P::LeftToRight, u"سلام", B::LTR},
+        {P::AutoLeftToRight, u"سلام", B::RTL}, {P::AutoLeftToRight, u"123", B::LTR},
+        {P::AutoRightToLeft, u"abc", B::LTR},  {P::AutoRightToLeft, u"123", B::RTL},
+        {P::Neutral, u"123", B::LTR},          {P::Neutral, u"؟", B::RTL},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TDirectiveChars::ResolveParagraphDirection(c.Text, c.Request), c.Expected)
@@ -129,8 +131,8 @@ TEST(DirectiveChars, CharactersCount) {
         char32_t U;
         int Count, CountEx;
     } cases[] = {
-        {0xFEF5, 2, 2}, {0xFEFB, 2, 2}, {0xFEFC, 2, 2}, {0xFEF4, 1, 1}, {0xFEFD, 1, 1}, {0xFC5E, 2, 2},
-        {0xFD3D, 2, 2}, {0xFD3E, 1, 1}, {0xFDF2, 4, 4}, {0xFB2A, 2, 2}, {0xFB2C, 3, 3}, {0xFB2D, 3, 3},
+        {0xFEF5, 2, 2}, {0xFEFB, 2, 2}, {0xFEFC, 2, 2}, {0xFEF4, 1, 1},  {0xFEFD, 1, 1}, {0xFC5E, 2, 2},
+        {0xFD3D, 2, 2}, {0xFD3E, 1, 1}, {0xFDF2, 4, 4}, {0xFB2A, 2, 2},  {0xFB2C, 3, 3}, {0xFB2D, 3, 3},
         {0xFB4F, 2, 2}, {0xFB50, 1, 1}, {u'a', 1, 1},   {0x1F600, 1, 2},
     };
     for (const auto& c : cases) {

@@ -10,7 +10,9 @@
 using namespace Zarvel;
 
 namespace {
-UCS4String U(const Sys::string& S) { return Sys::UnicodeStringToUCS4String(S); }
+UCS4String U(const Sys::string& S) {
+    return Sys::UnicodeStringToUCS4String(S);
+}
 } // namespace
 
 TEST(UCS4CharHelper, ConvertsFromAndToUtf16) {
