@@ -15,7 +15,9 @@ int32_t PosMod(int32_t A, int32_t B) {
     return r < 0 ? r + B : r;
 }
 
-void Switch(int32_t& A, int32_t& B) { std::swap(A, B); }
+void Switch(int32_t& A, int32_t& B) {
+    std::swap(A, B);
+}
 
 void FillZero(void* P, size_t Count) {
     if (P && Count) std::memset(P, 0, Count);

@@ -10,7 +10,9 @@ TRTLGlobalOptions TRTLGlobalSettings::Options;
 TRTLEditorOptions TRTLGlobalSettings::EditorOptions;
 
 namespace {
-bool Has(TRTLGlobalOption Option) { return TRTLGlobalSettings::Options.Contains(Option); }
+bool Has(TRTLGlobalOption Option) {
+    return TRTLGlobalSettings::Options.Contains(Option);
+}
 } // namespace
 
 bool TRTLGlobalSettings::ReplaceQuoteWithPrimeInMeasures() {
@@ -19,16 +21,30 @@ bool TRTLGlobalSettings::ReplaceQuoteWithPrimeInMeasures() {
 bool TRTLGlobalSettings::MeasureSignsInRightSideOfDigits() {
     return Has(TRTLGlobalOption::MeasureSignsInRightSideOfDigits);
 }
-bool TRTLGlobalSettings::PrimeInRightSideOfDigits() { return Has(TRTLGlobalOption::PrimeInRightSideOfDigits); }
-bool TRTLGlobalSettings::PercentInRightSideOfDigits() { return Has(TRTLGlobalOption::PercentInRightSideOfDigits); }
-bool TRTLGlobalSettings::DigitsBeforeLatinAreLatin() { return Has(TRTLGlobalOption::DigitsBeforeLatinAreLatin); }
-bool TRTLGlobalSettings::EquationBeforeLatinIsLatin() { return Has(TRTLGlobalOption::EquationBeforeLatinIsLatin); }
-bool TRTLGlobalSettings::RTLLineIndexOrder() { return Has(TRTLGlobalOption::RTLLineIndexOrder); }
-bool TRTLGlobalSettings::RTLDate() { return Has(TRTLGlobalOption::RTLDate); }
+bool TRTLGlobalSettings::PrimeInRightSideOfDigits() {
+    return Has(TRTLGlobalOption::PrimeInRightSideOfDigits);
+}
+bool TRTLGlobalSettings::PercentInRightSideOfDigits() {
+    return Has(TRTLGlobalOption::PercentInRightSideOfDigits);
+}
+bool TRTLGlobalSettings::DigitsBeforeLatinAreLatin() {
+    return Has(TRTLGlobalOption::DigitsBeforeLatinAreLatin);
+}
+bool TRTLGlobalSettings::EquationBeforeLatinIsLatin() {
+    return Has(TRTLGlobalOption::EquationBeforeLatinIsLatin);
+}
+bool TRTLGlobalSettings::RTLLineIndexOrder() {
+    return Has(TRTLGlobalOption::RTLLineIndexOrder);
+}
+bool TRTLGlobalSettings::RTLDate() {
+    return Has(TRTLGlobalOption::RTLDate);
+}
 bool TRTLGlobalSettings::AreNeutralsSticky() {
     return Has(TRTLGlobalOption::NeutralsFollowStickedStrongDirections);
 }
-bool TRTLGlobalSettings::RTLMath() { return EquationOrder == TMathOrder::ArabicRightToLeft; }
+bool TRTLGlobalSettings::RTLMath() {
+    return EquationOrder == TMathOrder::ArabicRightToLeft;
+}
 
 bool TRTLGlobalSettings::OSRuleApplied() {
     // Every option but the prime replacement and the line-feed flag.

@@ -9,8 +9,12 @@ int64_t DateTimeToMilliseconds(double DateTime) {
     return int64_t(stamp.Date) * 86400000 + stamp.Time;
 }
 
-Sys::string GetSystemPath() { return u"/usr/lib"; }
+Sys::string GetSystemPath() {
+    return u"/usr/lib";
+}
 
-Sys::string GetWindowsPath() { return u"/"; }
+Sys::string GetWindowsPath() {
+    return u"/";
+}
 
 } // namespace Zarvel

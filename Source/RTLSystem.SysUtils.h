@@ -8,7 +8,16 @@
 namespace Zarvel {
 
 enum class TTargetPlatform : uint8_t {
-    Win32, Win64, OSX32, OSX64, iOS32, iOS64, iOSSimulator, Android32, Android64, Linux64
+    Win32,
+    Win64,
+    OSX32,
+    OSX64,
+    iOS32,
+    iOS64,
+    iOSSimulator,
+    Android32,
+    Android64,
+    Linux64
 };
 enum class TTargetOS : uint8_t { Windows, OSX, iOS, Android, Linux };
 enum class TTargetArchitecture : uint8_t { x86, x64, ARM32, ARM64 };

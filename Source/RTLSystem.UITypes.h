@@ -8,7 +8,13 @@
 namespace Zarvel {
 
 enum class TRTLFontStyleEx : uint8_t {
-    fsBold, fsItalic, fsUnderline, fsStrikeOut, reserved1, reserved2, fsZigzagUnderline
+    fsBold,
+    fsItalic,
+    fsUnderline,
+    fsStrikeOut,
+    reserved1,
+    reserved2,
+    fsZigzagUnderline
 };
 using TRTLFontStyles = Sys::TSet<TRTLFontStyleEx, uint8_t>;
 

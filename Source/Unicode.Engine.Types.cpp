@@ -78,29 +78,6 @@ bool TCharDirectionHelper::IsRightToLeft(TDirectiveChars::TCharDirection Self) {
     return Self == TDirectiveChars::TCharDirection::RightToLeft;
 }
 
-bool TDirectiveChars::IsRTL(char16_t C) {
-    return C == 0x200F || C == 0x2E2E || (C >= 0x2035 && C <= 0x2037) || (C >= 0x0591 && C <= 0x065F) ||
-           (C >= 0x066E && C <= 0x06EF) || (C >= 0x06FA && C <= 0x06FF);
-}
-
-bool TDirectiveChars::IsLTR(char16_t C) {
-    if (C == 0x200E || C == u'?' || C == u';' || C == u',' || (C >= 0x2032 && C <= 0x2034)) return true;
-    return TCharacter::IsLetterOrDigit(C) && !IsRTL(C) && !(C >= 0xFB1D && C <= 0xFEFE);
-}
-
-bool TDirectiveChars::IsArabicDigit(char16_t C) {
-    return (C >= 0x0660 && C <= 0x0669) || (C >= 0x06F0 && C <= 0x06F9);
-}
-
-bool TDirectiveChars::IsDigit(char16_t C) {
-    return C >= u'0' && C <= u'9';
-}
-
-bool TDirectiveChars::CanBeConsideredAsArabicDigit(char16_t C) {
-    return IsArabicDigit(C) ||
-           (IsDigit(C) && TRTLGlobalSettings::EquationOrder == TMathOrder::ArabicRightToLeft);
-}
-
 bool TDirectiveChars::IsDigitOrDigitSeparator(char16_t C) {
     return C == u'\'' || C == u'.' || IsDigit(C);
 }
@@ -1039,9 +1016,10 @@ void TDirectiveChars::TSplitChecks::BoundaryClass(bool Valid, int32_t Position, 
 }
 
 void TDirectiveChars::TSplitChecks::BracketContentClass(TBidiType Class) {
-    ZARVEL_ASSERT_MSG(Class != TBidiType::DirectionalFormatting,
-                      u"Not implemented yet. But it is a simple case. I should get the direction and put it as "
-                      u"ParagraphBidi");
+    ZARVEL_ASSERT_MSG(
+        Class != TBidiType::DirectionalFormatting,
+        u"Not implemented yet. But it is a simple case. I should get the direction and put it as "
+        u"ParagraphBidi");
 }
 
 void TDirectiveChars::TSplitChecks::UnmergableBase(TBidiType CurrentDirection) {
@@ -1049,13 +1027,13 @@ void TDirectiveChars::TSplitChecks::UnmergableBase(TBidiType CurrentDirection) {
                   CurrentDirection == TBidiType::ArabicDigit);
 }
 
-void TDirectiveChars::TSplitChecks::Finish(const std::vector<int32_t>& Offsets, size_t OrderCount, size_t BidiCount,
-                                           const Sys::string& Text) {
+void TDirectiveChars::TSplitChecks::Finish(const std::vector<int32_t>& Offsets, size_t OrderCount,
+                                           size_t BidiCount, const Sys::string& Text) {
     const int32_t length = static_cast<int32_t>(Text.size());
     if (Offsets.size() > OrderCount)
         ZARVEL_ASSERT_MSG(Offsets.size() == OrderCount + 1 && Offsets.back() == length,
-                          u"\"" + Text + u"\"  OffsetsList:" + ToString16(Offsets[OrderCount]) + u" ,LengthS:" +
-                              ToString16(length));
+                          u"\"" + Text + u"\"  OffsetsList:" + ToString16(Offsets[OrderCount]) +
+                              u" ,LengthS:" + ToString16(length));
     ZARVEL_ASSERT(BidiCount == OrderCount);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "RTLSystem.GlobalSettings.h"
+#include "System.Character.h"
 #include "System.Types.h"
 #include "Unicode.Text.UCS4.h"
 
@@ -142,5 +143,30 @@ struct TUCS4ListHelper {
 
 // Unit initialisation: sets the equation order to left-to-right.
 void InitializeUnicodeEngineTypes();
+
+// The predicates every character of a text goes through, inline for the splitter's loops.
+
+inline bool TDirectiveChars::IsRTL(char16_t C) {
+    return C == 0x200F || C == 0x2E2E || (C >= 0x2035 && C <= 0x2037) || (C >= 0x0591 && C <= 0x065F) ||
+           (C >= 0x066E && C <= 0x06EF) || (C >= 0x06FA && C <= 0x06FF);
+}
+
+inline bool TDirectiveChars::IsLTR(char16_t C) {
+    if (C == 0x200E || C == u'?' || C == u';' || C == u',' || (C >= 0x2032 && C <= 0x2034)) return true;
+    return Sys::TCharacter::IsLetterOrDigit(C) && !IsRTL(C) && !(C >= 0xFB1D && C <= 0xFEFE);
+}
+
+inline bool TDirectiveChars::IsArabicDigit(char16_t C) {
+    return (C >= 0x0660 && C <= 0x0669) || (C >= 0x06F0 && C <= 0x06F9);
+}
+
+inline bool TDirectiveChars::IsDigit(char16_t C) {
+    return C >= u'0' && C <= u'9';
+}
+
+inline bool TDirectiveChars::CanBeConsideredAsArabicDigit(char16_t C) {
+    return IsArabicDigit(C) ||
+           (IsDigit(C) && TRTLGlobalSettings::EquationOrder == TMathOrder::ArabicRightToLeft);
+}
 
 } // namespace Zarvel

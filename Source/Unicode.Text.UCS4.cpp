@@ -14,33 +14,77 @@ using Sys::TCharacter;
 using Sys::TUnicodeCategory;
 } // namespace
 
-UCS4Char TUCS4CharHelper::MaxCodePoint() { return TCharacter::MaxCodePoint; }
-std::string TUCS4CharHelper::UnicodeDataVersion() { return TCharacter::UnicodeDataVersion(); }
-bool TUCS4CharHelper::IsLetter(UCS4Char C) { return TCharacter::IsLetter(C); }
-bool TUCS4CharHelper::IsLetterOrDigit(UCS4Char C) { return TCharacter::IsLetterOrDigit(C); }
-bool TUCS4CharHelper::IsControl(UCS4Char C) { return TCharacter::IsControl(C); }
-bool TUCS4CharHelper::IsDefined(UCS4Char C) { return TCharacter::IsDefined(C); }
-bool TUCS4CharHelper::IsDigit(UCS4Char C) { return TCharacter::IsDigit(C); }
-bool TUCS4CharHelper::IsHighSurrogate(UCS4Char C) { return TCharacter::IsHighSurrogate(C); }
-bool TUCS4CharHelper::IsLowSurrogate(UCS4Char C) { return TCharacter::IsLowSurrogate(C); }
-bool TUCS4CharHelper::IsSurrogate(UCS4Char C) { return TCharacter::IsSurrogate(C); }
-bool TUCS4CharHelper::IsLower(UCS4Char C) { return TCharacter::IsLower(C); }
-bool TUCS4CharHelper::IsUpper(UCS4Char C) { return TCharacter::IsUpper(C); }
-bool TUCS4CharHelper::IsNumber(UCS4Char C) { return TCharacter::IsNumber(C); }
-bool TUCS4CharHelper::IsPunctuation(UCS4Char C) { return TCharacter::IsPunctuation(C); }
-bool TUCS4CharHelper::IsSeparator(UCS4Char C) { return TCharacter::IsSeparator(C); }
-bool TUCS4CharHelper::IsSymbol(UCS4Char C) { return TCharacter::IsSymbol(C); }
-bool TUCS4CharHelper::IsWhiteSpace(UCS4Char C) { return TCharacter::IsWhiteSpace(C); }
-TUnicodeCategory TUCS4CharHelper::GetUnicodeCategory(UCS4Char C) { return TCharacter::GetUnicodeCategory(C); }
-double TUCS4CharHelper::GetNumericValue(UCS4Char C) { return TCharacter::GetNumericValue(C); }
-UCS4Char TUCS4CharHelper::ToLower(UCS4Char C) { return TCharacter::ToLower(C); }
-UCS4Char TUCS4CharHelper::ToUpper(UCS4Char C) { return TCharacter::ToUpper(C); }
+UCS4Char TUCS4CharHelper::MaxCodePoint() {
+    return TCharacter::MaxCodePoint;
+}
+std::string TUCS4CharHelper::UnicodeDataVersion() {
+    return TCharacter::UnicodeDataVersion();
+}
+bool TUCS4CharHelper::IsLetter(UCS4Char C) {
+    return TCharacter::IsLetter(C);
+}
+bool TUCS4CharHelper::IsLetterOrDigit(UCS4Char C) {
+    return TCharacter::IsLetterOrDigit(C);
+}
+bool TUCS4CharHelper::IsControl(UCS4Char C) {
+    return TCharacter::IsControl(C);
+}
+bool TUCS4CharHelper::IsDefined(UCS4Char C) {
+    return TCharacter::IsDefined(C);
+}
+bool TUCS4CharHelper::IsDigit(UCS4Char C) {
+    return TCharacter::IsDigit(C);
+}
+bool TUCS4CharHelper::IsHighSurrogate(UCS4Char C) {
+    return TCharacter::IsHighSurrogate(C);
+}
+bool TUCS4CharHelper::IsLowSurrogate(UCS4Char C) {
+    return TCharacter::IsLowSurrogate(C);
+}
+bool TUCS4CharHelper::IsSurrogate(UCS4Char C) {
+    return TCharacter::IsSurrogate(C);
+}
+bool TUCS4CharHelper::IsLower(UCS4Char C) {
+    return TCharacter::IsLower(C);
+}
+bool TUCS4CharHelper::IsUpper(UCS4Char C) {
+    return TCharacter::IsUpper(C);
+}
+bool TUCS4CharHelper::IsNumber(UCS4Char C) {
+    return TCharacter::IsNumber(C);
+}
+bool TUCS4CharHelper::IsPunctuation(UCS4Char C) {
+    return TCharacter::IsPunctuation(C);
+}
+bool TUCS4CharHelper::IsSeparator(UCS4Char C) {
+    return TCharacter::IsSeparator(C);
+}
+bool TUCS4CharHelper::IsSymbol(UCS4Char C) {
+    return TCharacter::IsSymbol(C);
+}
+bool TUCS4CharHelper::IsWhiteSpace(UCS4Char C) {
+    return TCharacter::IsWhiteSpace(C);
+}
+TUnicodeCategory TUCS4CharHelper::GetUnicodeCategory(UCS4Char C) {
+    return TCharacter::GetUnicodeCategory(C);
+}
+double TUCS4CharHelper::GetNumericValue(UCS4Char C) {
+    return TCharacter::GetNumericValue(C);
+}
+UCS4Char TUCS4CharHelper::ToLower(UCS4Char C) {
+    return TCharacter::ToLower(C);
+}
+UCS4Char TUCS4CharHelper::ToUpper(UCS4Char C) {
+    return TCharacter::ToUpper(C);
+}
 
 bool TUCS4CharHelper::IsInArray(UCS4Char C, const std::vector<UCS4Char>& Chars) {
     return std::find(Chars.begin(), Chars.end(), C) != Chars.end();
 }
 
-char16_t TUCS4CharHelper::ToWideChar(UCS4Char C) { return static_cast<char16_t>(C & 0xFFFF); }
+char16_t TUCS4CharHelper::ToWideChar(UCS4Char C) {
+    return static_cast<char16_t>(C & 0xFFFF);
+}
 
 void TUCS4CharHelper::ConvertFromUtf16(UCS4Char& Self, const Sys::string& S, int Index) {
     int length;
@@ -59,11 +103,19 @@ void TUCS4CharHelper::ConvertFromUtf16(UCS4Char& Self, char16_t High, char16_t L
                : UCS4Char(High);
 }
 
-Sys::string TUCS4CharHelper::ConvertToUtf16(UCS4Char C) { return Sys::CodePointToString(C); }
+Sys::string TUCS4CharHelper::ConvertToUtf16(UCS4Char C) {
+    return Sys::CodePointToString(C);
+}
 
-UCS4Char TUCS4StringHelper::GetChars(const UCS4String& S, int Index) { return S.at(static_cast<size_t>(Index)); }
-bool TUCS4StringHelper::IsEmpty(const UCS4String& S) { return S.empty(); }
-int TUCS4StringHelper::Length(const UCS4String& S) { return static_cast<int>(S.size()); }
+UCS4Char TUCS4StringHelper::GetChars(const UCS4String& S, int Index) {
+    return S.at(static_cast<size_t>(Index));
+}
+bool TUCS4StringHelper::IsEmpty(const UCS4String& S) {
+    return S.empty();
+}
+int TUCS4StringHelper::Length(const UCS4String& S) {
+    return static_cast<int>(S.size());
+}
 
 int TUCS4CharPtrHelper::ConvertFromUtf16(PUCS4Char Self, const Sys::string& S) {
     const UCS4String converted = Sys::UnicodeStringToUCS4String(S);
@@ -103,7 +155,9 @@ int TUCS4CharPtrHelper::Length(PUCS4Char Self) {
     return n;
 }
 
-PUCS4Char TUCS4CharPtrHelper::PUCS4Chars(UCS4String& A) { return A.empty() ? nullptr : A.data(); }
+PUCS4Char TUCS4CharPtrHelper::PUCS4Chars(UCS4String& A) {
+    return A.empty() ? nullptr : A.data();
+}
 
 UCS4String TUCS4CharPtrHelper::ToUCS4String(PUCS4Char Self) {
     return Self ? UCS4String(Self, Self + Length(Self)) : UCS4String();
@@ -149,7 +203,9 @@ void CheckBackward(const UCS4Char* Start, const UCS4Char* P) {
 }
 
 // Array positions are clamped into the array so that no caller error reads outside it.
-int Clamp(const UCS4String& S, int Index) { return std::clamp(Index, 0, static_cast<int>(S.size())); }
+int Clamp(const UCS4String& S, int Index) {
+    return std::clamp(Index, 0, static_cast<int>(S.size()));
+}
 
 } // namespace
 

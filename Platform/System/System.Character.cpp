@@ -43,9 +43,9 @@ TUnicodeCategory FromIcu(int8_t Type) {
     }
 }
 
-UChar32 Icu(UCS4Char C) { return static_cast<UChar32>(C); }
-
-uint32_t Mask(UCS4Char C) { return U_GET_GC_MASK(Icu(C)); }
+UChar32 Icu(UCS4Char C) {
+    return static_cast<UChar32>(C);
+}
 
 } // namespace
 
@@ -64,20 +64,36 @@ std::string TCharacter::UnicodeDataVersion() {
     return text;
 }
 
-// Code points above U+10FFFF are unassigned for ICU (category Cn), so every test below is safe on them.
-TUnicodeCategory TCharacter::GetUnicodeCategory(UCS4Char C) { return FromIcu(u_charType(Icu(C))); }
-bool TCharacter::IsLetter(UCS4Char C) { return (Mask(C) & U_GC_L_MASK) != 0; }
-bool TCharacter::IsLetterOrDigit(UCS4Char C) { return (Mask(C) & (U_GC_L_MASK | U_GC_ND_MASK)) != 0; }
-bool TCharacter::IsDigit(UCS4Char C) { return (Mask(C) & U_GC_ND_MASK) != 0; }
-bool TCharacter::IsNumber(UCS4Char C) { return (Mask(C) & U_GC_N_MASK) != 0; }
-bool TCharacter::IsPunctuation(UCS4Char C) { return (Mask(C) & U_GC_P_MASK) != 0; }
-bool TCharacter::IsSeparator(UCS4Char C) { return (Mask(C) & U_GC_Z_MASK) != 0; }
-bool TCharacter::IsSymbol(UCS4Char C) { return (Mask(C) & U_GC_S_MASK) != 0; }
-bool TCharacter::IsWhiteSpace(UCS4Char C) { return u_isUWhiteSpace(Icu(C)); }
-bool TCharacter::IsControl(UCS4Char C) { return (Mask(C) & U_GC_CC_MASK) != 0; }
-bool TCharacter::IsUpper(UCS4Char C) { return u_isupper(Icu(C)); }
-bool TCharacter::IsLower(UCS4Char C) { return u_islower(Icu(C)); }
-bool TCharacter::IsDefined(UCS4Char C) { return u_isdefined(Icu(C)); }
+namespace Detail {
+
+TUnicodeCategory BmpCategories[0x10000];
+
+// Code points above U+10FFFF are unassigned for ICU (category Cn), so every test is safe on them.
+TUnicodeCategory SupplementaryCategory(UCS4Char C) {
+    return FromIcu(u_charType(Icu(C)));
+}
+
+namespace {
+const bool BmpCategoriesFilled = [] {
+    for (UChar32 c = 0; c < 0x10000; ++c) BmpCategories[c] = FromIcu(u_charType(c));
+    return true;
+}();
+} // namespace
+
+} // namespace Detail
+
+bool TCharacter::IsWhiteSpace(UCS4Char C) {
+    return u_isUWhiteSpace(Icu(C));
+}
+bool TCharacter::IsUpper(UCS4Char C) {
+    return u_isupper(Icu(C));
+}
+bool TCharacter::IsLower(UCS4Char C) {
+    return u_islower(Icu(C));
+}
+bool TCharacter::IsDefined(UCS4Char C) {
+    return u_isdefined(Icu(C));
+}
 
 double TCharacter::GetNumericValue(UCS4Char C) {
     const double value = u_getNumericValue(Icu(C));
@@ -161,7 +177,8 @@ std::string StringToUtf8(const string& S) {
     u_strToUTF8WithSub(nullptr, 0, &length, p, static_cast<int32_t>(S.size()), 0xFFFD, nullptr, &status);
     std::string result(static_cast<size_t>(length), '\0');
     status = U_ZERO_ERROR;
-    u_strToUTF8WithSub(result.data(), length, nullptr, p, static_cast<int32_t>(S.size()), 0xFFFD, nullptr, &status);
+    u_strToUTF8WithSub(result.data(), length, nullptr, p, static_cast<int32_t>(S.size()), 0xFFFD, nullptr,
+                       &status);
     return result;
 }
 

@@ -11,17 +11,47 @@ namespace Sys {
 
 // The Unicode general categories.
 enum class TUnicodeCategory : uint8_t {
-    Lu, Ll, Lt, Lm, Lo, // letters
-    Mn, Mc, Me,         // marks
-    Nd, Nl, No,         // numbers
-    Pc, Pd, Ps, Pe, Pi, Pf, Po, // punctuation
-    Sm, Sc, Sk, So,     // symbols
-    Zs, Zl, Zp,         // separators
-    Cc, Cf, Cs, Co, Cn, // others
+    Lu,
+    Ll,
+    Lt,
+    Lm,
+    Lo, // letters
+    Mn,
+    Mc,
+    Me, // marks
+    Nd,
+    Nl,
+    No, // numbers
+    Pc,
+    Pd,
+    Ps,
+    Pe,
+    Pi,
+    Pf,
+    Po, // punctuation
+    Sm,
+    Sc,
+    Sk,
+    So, // symbols
+    Zs,
+    Zl,
+    Zp, // separators
+    Cc,
+    Cf,
+    Cs,
+    Co,
+    Cn, // others
 };
 
 // The two-letter name of a category, such as "Lu".
 const char* UnicodeCategoryName(TUnicodeCategory Category);
+
+namespace Detail {
+// The general category of every UTF-16 code unit, read from ICU once when the library loads, so that
+// the hot loops of the text engine do not call into ICU for each character.
+extern TUnicodeCategory BmpCategories[0x10000];
+TUnicodeCategory SupplementaryCategory(UCS4Char C);
+} // namespace Detail
 
 // Properties of one code point. A UTF-16 unit passed as a code point is a code point of its own:
 // a surrogate unit has category Cs.
@@ -29,16 +59,21 @@ struct TCharacter {
     static constexpr UCS4Char MaxCodePoint = 0x10FFFF;
     static std::string UnicodeDataVersion();
 
-    static TUnicodeCategory GetUnicodeCategory(UCS4Char C);
-    static bool IsLetter(UCS4Char C);        // L*
-    static bool IsLetterOrDigit(UCS4Char C); // L* or Nd
-    static bool IsDigit(UCS4Char C);         // Nd
-    static bool IsNumber(UCS4Char C);        // N*
-    static bool IsPunctuation(UCS4Char C);   // P*
-    static bool IsSeparator(UCS4Char C);     // Z*
-    static bool IsSymbol(UCS4Char C);        // S*
-    static bool IsWhiteSpace(UCS4Char C);    // the White_Space property
-    static bool IsControl(UCS4Char C);       // Cc
+    static TUnicodeCategory GetUnicodeCategory(UCS4Char C) {
+        return C < 0x10000 ? Detail::BmpCategories[C] : Detail::SupplementaryCategory(C);
+    }
+    static bool IsLetter(UCS4Char C) { return GetUnicodeCategory(C) <= TUnicodeCategory::Lo; }
+    static bool IsLetterOrDigit(UCS4Char C) {
+        const TUnicodeCategory c = GetUnicodeCategory(C);
+        return c <= TUnicodeCategory::Lo || c == TUnicodeCategory::Nd;
+    }
+    static bool IsDigit(UCS4Char C) { return GetUnicodeCategory(C) == TUnicodeCategory::Nd; }
+    static bool IsNumber(UCS4Char C) { return In(C, TUnicodeCategory::Nd, TUnicodeCategory::No); }
+    static bool IsPunctuation(UCS4Char C) { return In(C, TUnicodeCategory::Pc, TUnicodeCategory::Po); }
+    static bool IsSeparator(UCS4Char C) { return In(C, TUnicodeCategory::Zs, TUnicodeCategory::Zp); }
+    static bool IsSymbol(UCS4Char C) { return In(C, TUnicodeCategory::Sm, TUnicodeCategory::So); }
+    static bool IsControl(UCS4Char C) { return GetUnicodeCategory(C) == TUnicodeCategory::Cc; }
+    static bool IsWhiteSpace(UCS4Char C); // the White_Space property
     static bool IsUpper(UCS4Char C);
     static bool IsLower(UCS4Char C);
     static bool IsDefined(UCS4Char C);
@@ -49,6 +84,12 @@ struct TCharacter {
     static constexpr bool IsHighSurrogate(UCS4Char C) { return C >= 0xD800 && C <= 0xDBFF; }
     static constexpr bool IsLowSurrogate(UCS4Char C) { return C >= 0xDC00 && C <= 0xDFFF; }
     static constexpr bool IsSurrogate(UCS4Char C) { return C >= 0xD800 && C <= 0xDFFF; }
+
+private:
+    static bool In(UCS4Char C, TUnicodeCategory First, TUnicodeCategory Last) {
+        const TUnicodeCategory c = GetUnicodeCategory(C);
+        return c >= First && c <= Last;
+    }
 };
 
 // The code point at Index of S and the number of units it takes (1 or 2). A lone surrogate comes out

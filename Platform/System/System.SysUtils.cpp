@@ -14,7 +14,8 @@ TFormatSettings FormatSettings;
 
 Exception::Exception(const string& Message) : FMessage(Message), FWhat(StringToUtf8(Message)) {}
 
-Exception::Exception(const std::string& MessageUtf8) : FMessage(Utf8ToString(MessageUtf8)), FWhat(MessageUtf8) {}
+Exception::Exception(const std::string& MessageUtf8)
+    : FMessage(Utf8ToString(MessageUtf8)), FWhat(MessageUtf8) {}
 
 EAssertionFailed::EAssertionFailed(const string& Message, const char* UnitName, int Line)
     : Exception(Message), FUnitName(UnitName ? UnitName : ""), FLine(Line) {

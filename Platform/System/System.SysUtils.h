@@ -84,14 +84,14 @@ void MaskFPUExceptions();
 
 // The assertion macro: every unit that uses it defines `constexpr const char* UnitName` in its .cpp.
 // The message expression is evaluated only when the check fails.
-#define ZARVEL_ASSERT(Condition)                                                                           \
-    do {                                                                                                   \
-        if (!(Condition)) [[unlikely]]                                                                     \
-            ::Sys::RaiseAssertion(::Sys::SAssertionFailed, UnitName, __LINE__);                            \
+#define ZARVEL_ASSERT(Condition)                                                                             \
+    do {                                                                                                     \
+        if (!(Condition)) [[unlikely]]                                                                       \
+            ::Sys::RaiseAssertion(::Sys::SAssertionFailed, UnitName, __LINE__);                              \
     } while (false)
 
-#define ZARVEL_ASSERT_MSG(Condition, Message)                                                              \
-    do {                                                                                                   \
-        if (!(Condition)) [[unlikely]]                                                                     \
-            ::Sys::RaiseAssertion((Message), UnitName, __LINE__);                                          \
+#define ZARVEL_ASSERT_MSG(Condition, Message)                                                                \
+    do {                                                                                                     \
+        if (!(Condition)) [[unlikely]]                                                                       \
+            ::Sys::RaiseAssertion((Message), UnitName, __LINE__);                                            \
     } while (false)
