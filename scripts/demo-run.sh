@@ -5,3 +5,9 @@ zarvel="$1"
 sample="$(dirname "$0")/../Tests/data/sample.txt"
 echo "== zarvel classify (the shipped sample) =="
 "$zarvel" classify --default rtl < "$sample"
+echo
+echo "== zarvel split --each-line (runs of each line, right-to-left paragraphs) =="
+"$zarvel" split --each-line --paragraph rtl < "$sample"
+echo
+echo "== zarvel split --visual --each-line (each line in display order) =="
+"$zarvel" split --visual --each-line --paragraph rtl < "$sample"
