@@ -5,3 +5,6 @@ zarvel="$1"
 sample="$(dirname "$0")/../Tests/data/sample.txt"
 echo "== zarvel classify (the shipped sample) =="
 "$zarvel" classify --default rtl < "$sample"
+echo
+echo "== zarvel shape --each-line (each line shaped as one right-to-left run) =="
+"$zarvel" shape --each-line < "$sample"
