@@ -59,7 +59,7 @@ int SourceCount(const List& L) {
     return n;
 }
 
-// ICU's shaper as the layout would call it: letters shaped, lam-alef taking one element.
+// ICU's shaper set to do what ours does: letters shaped, lam-alef taking one element, logical order.
 List IcuShaped(const List& L) {
     std::u16string in;
     for (UCS4Char c : L) in.push_back(static_cast<char16_t>(c));
