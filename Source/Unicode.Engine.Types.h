@@ -135,9 +135,15 @@ struct TCharDirectionHelper {
 
 // Shaping, digit and prime operations on the code points of one run, in place.
 struct TUCS4ListHelper {
+    // Shapes a right-to-left run: Arabic contextual forms, the lam-alef, shadda and Allah ligatures,
+    // the Hebrew point ligatures, mirrored brackets. The list may get shorter; Flag has no effect.
     static void ChangeToComplexCharacters(std::vector<UCS4Char>& Self, bool Flag = false);
+    // Latin digits, with a number's separators and percent sign, take the Arabic forms that
+    // TRTLGlobalSettings::ArabicDigitType names, unless the run starts with a Latin word.
     static void ChangeToArabicDigits(std::vector<UCS4Char>& Self);
+    // A quotation mark or an apostrophe right after a number becomes a double prime or a prime.
     static void ReplaceQuotesWithPrimes(std::vector<UCS4Char>& Self);
+    // '"' becomes the reversed double prime U+2036, an apostrophe the reversed prime U+2035.
     static UCS4Char QuoteToReversePrime(UCS4Char C);
 };
 

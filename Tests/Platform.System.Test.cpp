@@ -118,3 +118,19 @@ TEST(PlatformFloatingPoint, MaskedFaultsGiveInfinities) {
     EXPECT_TRUE(std::isinf(1.0 / zero));
     EXPECT_TRUE(std::isnan(zero / zero));
 }
+
+TEST(PlatformCharacter, Decompositions) {
+    EXPECT_EQ(TCharacter::GetDecompositionType(0xFE8D), TDecompositionType::Isolated);
+    EXPECT_EQ(TCharacter::GetDecompositionMapping(0xFE8D), UCS4String{0x0627});
+    EXPECT_EQ(TCharacter::GetDecompositionType(0xFEF0), TDecompositionType::Final);
+    EXPECT_EQ(TCharacter::GetDecompositionType(0xFB31), TDecompositionType::Canonical);
+    EXPECT_EQ(TCharacter::GetDecompositionMapping(0xFB31), (UCS4String{0x05D1, 0x05BC}));
+    EXPECT_EQ(TCharacter::GetDecompositionMapping(0xFB2C), (UCS4String{0xFB49, 0x05C1})); // one level only
+    EXPECT_EQ(TCharacter::GetDecompositionType(0x2153), TDecompositionType::Fraction);
+    EXPECT_EQ(TCharacter::GetDecompositionType(0x1D400), TDecompositionType::Font); // beyond the BMP
+    EXPECT_EQ(TCharacter::GetDecompositionMapping(0x1D400), UCS4String{U'A'});
+    for (char32_t none : {char32_t(U'a'), char32_t(0xD800), char32_t(0x110000), char32_t(0xFFFFFFFF)}) {
+        EXPECT_EQ(TCharacter::GetDecompositionType(none), TDecompositionType::None) << std::hex << unsigned(none);
+        EXPECT_TRUE(TCharacter::GetDecompositionMapping(none).empty()) << std::hex << unsigned(none);
+    }
+}

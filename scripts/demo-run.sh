@@ -11,3 +11,6 @@ echo "== zarvel split --each-line (runs of each line, right-to-left paragraphs) 
 echo
 echo "== zarvel split --visual --each-line (each line in display order) =="
 "$zarvel" split --visual --each-line --paragraph rtl < "$sample"
+echo
+echo "== zarvel shape --each-line (each line shaped as one right-to-left run) =="
+"$zarvel" shape --each-line < "$sample"

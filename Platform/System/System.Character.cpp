@@ -1,6 +1,7 @@
 #include "System.Character.h"
 
 #include <unicode/uchar.h>
+#include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
@@ -105,6 +106,35 @@ UCS4Char TCharacter::ToUpper(UCS4Char C) {
 }
 UCS4Char TCharacter::ToLower(UCS4Char C) {
     return C > MaxCodePoint ? C : static_cast<UCS4Char>(u_tolower(Icu(C)));
+}
+
+// The enumeration follows ICU's order of the property's values.
+static_assert(U_DT_NONE == 0 && U_DT_ISOLATED == static_cast<int>(TDecompositionType::Isolated) &&
+              U_DT_WIDE == static_cast<int>(TDecompositionType::Wide));
+
+TDecompositionType TCharacter::GetDecompositionType(UCS4Char C) {
+    if (C > MaxCodePoint) return TDecompositionType::None;
+    const int32_t type = u_getIntPropertyValue(Icu(C), UCHAR_DECOMPOSITION_TYPE);
+    return type > U_DT_NONE && type <= U_DT_WIDE ? static_cast<TDecompositionType>(type)
+                                                 : TDecompositionType::None;
+}
+
+UCS4String TCharacter::GetDecompositionMapping(UCS4Char C) {
+    UCS4String result;
+    if (C > MaxCodePoint) return result;
+    UErrorCode status = U_ZERO_ERROR;
+    // The compatibility normaliser's raw mapping is the database's own field, canonical mappings included.
+    const UNormalizer2* normalizer = unorm2_getNFKDInstance(&status);
+    UChar buffer[64]; // the longest mapping in the database has 18 code points
+    const int32_t length =
+        U_SUCCESS(status) ? unorm2_getRawDecomposition(normalizer, Icu(C), buffer, 64, &status) : -1;
+    if (U_FAILURE(status) || length <= 0) return result;
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U16_NEXT(buffer, i, length, c);
+        result.push_back(static_cast<UCS4Char>(c));
+    }
+    return result;
 }
 
 UCS4Char CodePointAt(const string& S, size_t Index, size_t* CharLength) {

@@ -53,6 +53,13 @@ extern TUnicodeCategory BmpCategories[0x10000];
 TUnicodeCategory SupplementaryCategory(UCS4Char C);
 } // namespace Detail
 
+// The Decomposition_Type property: how the character database tags a code point's mapping.
+enum class TDecompositionType : uint8_t {
+    None, Canonical, Compat,                                // no mapping, canonical, untagged compatibility
+    Circle, Final, Font, Fraction, Initial, Isolated,       // tagged compatibility mappings
+    Medial, Narrow, NoBreak, Small, Square, Sub, Super, Vertical, Wide,
+};
+
 // Properties of one code point. A UTF-16 unit passed as a code point is a code point of its own:
 // a surrogate unit has category Cs.
 struct TCharacter {
@@ -80,6 +87,10 @@ struct TCharacter {
     static double GetNumericValue(UCS4Char C); // -1 when the code point has no numeric value
     static UCS4Char ToUpper(UCS4Char C);
     static UCS4Char ToLower(UCS4Char C);
+    static TDecompositionType GetDecompositionType(UCS4Char C);
+    // The code point's own decomposition mapping, one level deep, canonical or compatibility, as the
+    // character database lists it; empty when it has none.
+    static UCS4String GetDecompositionMapping(UCS4Char C);
 
     static constexpr bool IsHighSurrogate(UCS4Char C) { return C >= 0xD800 && C <= 0xDBFF; }
     static constexpr bool IsLowSurrogate(UCS4Char C) { return C >= 0xDC00 && C <= 0xDFFF; }
