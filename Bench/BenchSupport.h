@@ -16,10 +16,12 @@ public:
     void ReportRuns(const std::vector<Run>& Runs) override {
         ConsoleReporter::ReportRuns(Runs);
         for (const Run& run : Runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+            // With repetitions only the median counts; without, the single run.
+            if (run.error_occurred) continue;
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
             const auto it = run.counters.find("items_per_second");
             if (it == run.counters.end()) continue;
-            const std::string name = run.benchmark_name();
+            const std::string name = run.run_name.function_name;
             const size_t slash = name.find('/');
             if (slash == std::string::npos) continue;
             FRates[name.substr(0, slash)][name.substr(slash + 1)] = it->second.value;

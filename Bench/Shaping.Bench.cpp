@@ -1,9 +1,10 @@
 // Shaping throughput: ChangeToComplexCharacters beside ICU's u_shapeArabic on the same runs. Both count
 // the run's characters per second, so the two figures read as a ratio directly.
+#include "BenchSupport.h"
+
 #include "System.Character.h"
 #include "Unicode.Engine.Types.h"
 
-#include <benchmark/benchmark.h>
 #include <unicode/ushape.h>
 
 #include <string>
@@ -67,11 +68,21 @@ void IcuShapeArabic(benchmark::State& State, const char* Sample) {
     State.SetItemsProcessed(static_cast<int64_t>(State.iterations() * run.size()));
 }
 
+void Register() {
+    const struct {
+        const char* Name;
+        const char* Sample;
+    } inputs[] = {{"ShapePersian", Persian}, {"ShapeArabicWithHarakat", Arabic}};
+    for (const auto& input : inputs) {
+        benchmark::RegisterBenchmark((std::string(input.Name) + "/Zarvel").c_str(), ChangeToComplexCharacters,
+                                     input.Sample);
+        benchmark::RegisterBenchmark((std::string(input.Name) + "/ICU").c_str(), IcuShapeArabic,
+                                     input.Sample);
+    }
+}
+
+const int Registered = (Register(), 0);
+
 } // namespace
 
-BENCHMARK_CAPTURE(ChangeToComplexCharacters, Persian, Persian);
-BENCHMARK_CAPTURE(IcuShapeArabic, Persian, Persian);
-BENCHMARK_CAPTURE(ChangeToComplexCharacters, ArabicWithHarakat, Arabic);
-BENCHMARK_CAPTURE(IcuShapeArabic, ArabicWithHarakat, Arabic);
-
-BENCHMARK_MAIN();
+ZARVEL_BENCHMARK_MAIN();
