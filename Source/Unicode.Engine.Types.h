@@ -152,13 +152,16 @@ void InitializeUnicodeEngineTypes();
 
 // The predicates every character of a text goes through, inline for the splitter's loops.
 
+// Most text is below the Hebrew block, so that test comes first.
 inline bool TDirectiveChars::IsRTL(char16_t C) {
-    return C == 0x200F || C == 0x2E2E || (C >= 0x2035 && C <= 0x2037) || (C >= 0x0591 && C <= 0x065F) ||
-           (C >= 0x066E && C <= 0x06EF) || (C >= 0x06FA && C <= 0x06FF);
+    if (C < 0x0591) return false;
+    if (C <= 0x06FF) return C <= 0x065F || (C >= 0x066E && C <= 0x06EF) || C >= 0x06FA;
+    return C == 0x200F || C == 0x2E2E || (C >= 0x2035 && C <= 0x2037);
 }
 
 inline bool TDirectiveChars::IsLTR(char16_t C) {
-    if (C == 0x200E || C == u'?' || C == u';' || C == u',' || (C >= 0x2032 && C <= 0x2034)) return true;
+    if (C < 0x0591) return C == u'?' || C == u';' || C == u',' || Sys::TCharacter::IsLetterOrDigit(C);
+    if (C == 0x200E || (C >= 0x2032 && C <= 0x2034)) return true;
     return Sys::TCharacter::IsLetterOrDigit(C) && !IsRTL(C) && !(C >= 0xFB1D && C <= 0xFEFE);
 }
 
