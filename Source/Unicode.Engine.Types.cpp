@@ -483,9 +483,10 @@ private:
 
     static char16_t ClosingCharacter(char16_t C) {
         if (C == u'(') return u')';
-        if ((C & 0xF) == 0xB) return static_cast<char16_t>(C + 2);
-        if (C == 0x2039) return 0x203A;
+        // The guillemet's low four bits are 1011 too, but its partner is not two code points on.
         if (C == 0xAB) return 0xBB;
+        if (C == 0x2039) return 0x203A;
+        if ((C & 0xF) == 0xB) return static_cast<char16_t>(C + 2);
         return static_cast<char16_t>(C + 1);
     }
 
