@@ -175,8 +175,9 @@ struct TSplitScratch {
     std::vector<TBidiStackData> Stack;
     std::vector<TRange> Ranges;
     std::vector<TStrongMemo> StrongMemos;
-    std::vector<uint8_t> EquationFails; // loop heads of the equation test known not to match
-    std::vector<int32_t> EquationHeads; // loop heads of the current equation test
+    std::vector<uint8_t> EquationFails;     // loop heads of the equation test known not to match
+    std::vector<int32_t> EquationHeads;     // loop heads of the current equation test
+    std::vector<int32_t> FreeSlots, Placed; // placing runs inserted at a turn index
 };
 
 // The loading thread's lists, made by the class initialisation; every other thread has its own.
@@ -749,9 +750,12 @@ private:
         }
         const int32_t index = RunCount();
         L.Bidis.push_back(bidi);
+        // Orders holds, until the finish, the position each run was inserted at: a row of runs each
+        // inserted at the same turn index would otherwise move the tail of the list every time.
         if (Insert) {
-            ZARVEL_ASSERT(TurnIndex >= 0 && TurnIndex <= static_cast<int32_t>(L.Orders.size()));
-            L.Orders.insert(L.Orders.begin() + TurnIndex, index);
+            ZARVEL_ASSERT(TurnIndex >= 0 && TurnIndex <= index);
+            L.Orders.push_back(TurnIndex);
+            Inserted = Inserted || TurnIndex != index;
         } else {
             L.Orders.push_back(index);
         }
@@ -983,6 +987,32 @@ private:
         if (L.Offsets.back() < Len) ExtendOrAdd(Len);
         TDirectiveChars::TSplitChecks::Finish(L.Offsets, L.Orders.size(), L.Bidis.size(), Text);
         if (L.Offsets.size() == L.Orders.size()) L.Offsets.push_back(Len);
+        if (Inserted) PlaceInsertedRuns();
+    }
+
+    // Turns the insertion positions in Orders into the reading order. Going from the last run to the
+    // first, each run takes the free slot its position counts to; a Fenwick tree over the free slots
+    // finds it in logarithmic time.
+    void PlaceInsertedRuns() {
+        const int32_t n = static_cast<int32_t>(L.Orders.size());
+        std::vector<int32_t>& tree = L.FreeSlots;
+        tree.resize(static_cast<size_t>(n) + 1);
+        for (int32_t i = 1; i <= n; ++i) tree[size_t(i)] = i & -i; // every slot free
+        std::vector<int32_t>& order = L.Placed;
+        order.resize(size_t(n));
+        int32_t top = 1;
+        while (top * 2 <= n) top *= 2;
+        for (int32_t run = n - 1; run >= 0; --run) {
+            int32_t rank = L.Orders[size_t(run)] + 1, slot = 0; // the rank-th free slot, 1-based
+            for (int32_t step = top; step > 0; step /= 2)
+                if (slot + step <= n && tree[size_t(slot + step)] < rank) {
+                    slot += step;
+                    rank -= tree[size_t(slot)];
+                }
+            order[size_t(slot)] = run;
+            for (int32_t i = slot + 1; i <= n; i += i & -i) --tree[size_t(i)];
+        }
+        L.Orders.swap(order);
     }
 
     const char16_t* S;
@@ -1003,6 +1033,7 @@ private:
     uint8_t OpenQuotes = 0;      // bit 0: '"', bit 1: apostrophe
     int8_t HasArabicDigits = -1; // not looked at yet
     bool PeriodAbsorbed = false;
+    bool Inserted = false; // some run went in before the end of Orders
     TSkipMemo DigitsMemo, PlainDigitsMemo, NumberCharsMemo, NumberLettersMemo;
 };
 

@@ -260,6 +260,17 @@ TEST(SplitByDirection, Cases) {
          {0, 1, 2},
          {L, R, L},
          {{4, 4}, {9, 9}}},
+        // After a closed bracket each neutral stretch and the token after it go in at the turn index,
+        // so that they read in reverse.
+        {"stretches after a closed bracket read in reverse",
+         u"سلام (abc)+def+ghi+jkl",
+         P::RightToLeft,
+         {},
+         false,
+         {0, 5, 10, 14, 18, 22},
+         {0, 1, 4, 3, 2},
+         {R, L, R, R, R},
+         {}},
         // The direction of a bracket comes from inside it: a Persian word after the closing
         // guillemet must not reach in.
         {"guillemets close at their partner",
@@ -579,6 +590,7 @@ TEST(SplitByDirection, LongHostileTexts) {
          {O::PrimeInRightSideOfDigits, O::PercentInRightSideOfDigits},
          false},
         {"closed brackets and neutrals", repeat(u"\u0633", u" (a)+", million), {}, false},
+        {"runs inserted at one turn index", repeat(u"\u0633 (abc)", u"+d", million), {}, false},
         {"mixed sentences",
          repeat(u"", u"\u0633\u0644\u0627\u0645 12 abc (x) \u00ABy\u00BB 5/12/1399 25 cm 9%. \n", million),
          {O::MeasureSignsInRightSideOfDigits, O::RTLDate, O::PercentInRightSideOfDigits},
