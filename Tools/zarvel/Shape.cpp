@@ -23,10 +23,11 @@ layout draws for it, in the layout's order:
              ligatures form and brackets are mirrored (ChangeToComplexCharacters);
   digits     Latin digits take the chosen form (ChangeToArabicDigits): arabic1 U+0660..U+0669,
              arabic2 U+06F0..U+06F9, latin leaves them; a number's ' . % become U+066C U+066B
-             U+066A. The default is the setting as it stands after load: arabic1. A run whose
-             first letter is not right-to-left keeps its digits, and shaped letters are
-             presentation forms, which do not count as right-to-left: so, as in the layout, only
-             runs without letters change their digits.
+             U+066A. The default is the setting as it stands after load: arabic1. A run keeps
+             its digits unless its first letter, after shaping, is right-to-left. Shaped Arabic
+             letters are presentation forms, which do not count as right-to-left, so, as in the
+             layout, a run with Arabic letters that have such forms keeps Latin digits; Hebrew
+             letters and runs without letters change theirs.
 
 Plain output: the shaped text on one line, then its code points as U+XXXX separated by spaces.
 --json prints one object per text:
@@ -41,8 +42,8 @@ std::string Shape(const Sys::string& Text, bool Primes, bool Json) {
     Sys::UCS4String list = Sys::UnicodeStringToUCS4String(Text);
     list.pop_back(); // the terminating 0
     if (Primes) TUCS4ListHelper::ReplaceQuotesWithPrimes(list);
-    // In the layout's order: shaping, then digits. Shaped letters are presentation forms, which the
-    // digit rule does not count as right-to-left, so a run with Arabic letters keeps Latin digits.
+    // In the layout's order: shaping, then digits. Shaped Arabic letters are presentation forms,
+    // which the digit rule does not count as right-to-left, so such a run keeps Latin digits.
     TUCS4ListHelper::ChangeToComplexCharacters(list, true);
     TUCS4ListHelper::ChangeToArabicDigits(list);
 
