@@ -204,20 +204,8 @@ constexpr TBidiType BaseClass(TBidiType T) {
     return IsUnmergable(T) ? static_cast<TBidiType>(static_cast<uint8_t>(T) - 3) : T;
 }
 
-constexpr bool IsLatinDigit(char16_t C) {
-    return C >= u'0' && C <= u'9';
-}
 constexpr bool IsAsciiLetter(char16_t C) {
     return (C >= u'A' && C <= u'Z') || (C >= u'a' && C <= u'z');
-}
-constexpr bool IsApostropheOrDigit(char16_t C) {
-    return C == u'\'' || IsLatinDigit(C);
-}
-constexpr bool IsNumberChar(char16_t C) {
-    return C == u'\'' || C == u'.' || IsLatinDigit(C);
-}
-constexpr bool IsNumberOrAsciiLetter(char16_t C) {
-    return IsNumberChar(C) || IsAsciiLetter(C);
 }
 constexpr bool IsZeroWidthSpace(char16_t C) {
     return C >= 0x200B && C <= 0x200D;
@@ -273,7 +261,8 @@ private:
         const TUnicodeCategory category = TCharacter::GetUnicodeCategory(c);
 
         if (TDirectiveChars::IsRTL(c)) return ReadRightToLeft();
-        if (PriorDirection == TBidiType::RTL && IsLatinDigit(c)) return ReadDigitAfterRightToLeft();
+        if (PriorDirection == TBidiType::RTL && TDirectiveChars::IsDigit(c))
+            return ReadDigitAfterRightToLeft();
         if (IsLetterCategory(category) || category == TUnicodeCategory::Nd || c == 0x200E)
             return ReadLeftToRight();
         if (category == TUnicodeCategory::Zl || category == TUnicodeCategory::Zp)
@@ -327,8 +316,9 @@ private:
             if (CurrentDirection == TBidiType::LTR && AbsorbFinalPeriod()) return TBidiType::LTR;
             // '1.5' and '1'000' are one token.
             const char16_t next = S[Position];
-            if ((next == u'.' || next == u'\'') && Position + 1 < Len && IsLatinDigit(S[Position + 1]) &&
-                (Position == 0 || IsLatinDigit(S[Position - 1]))) {
+            if ((next == u'.' || next == u'\'') && Position + 1 < Len &&
+                TDirectiveChars::IsDigit(S[Position + 1]) &&
+                (Position == 0 || TDirectiveChars::IsDigit(S[Position - 1]))) {
                 Position += 2;
                 continue;
             }
@@ -499,8 +489,10 @@ private:
         Memo = {P, e};
         return e;
     }
-    int32_t SkipApostrophesAndDigits(int32_t P) { return Skip<IsApostropheOrDigit>(P, DigitsMemo); }
-    int32_t SkipDigits(int32_t P) { return Skip<IsLatinDigit>(P, PlainDigitsMemo); }
+    int32_t SkipApostrophesAndDigits(int32_t P) {
+        return Skip<TDirectiveChars::IsDigitOrComma>(P, DigitsMemo);
+    }
+    int32_t SkipDigits(int32_t P) { return Skip<TDirectiveChars::IsDigit>(P, PlainDigitsMemo); }
     int32_t SkipSpaces(int32_t P) const {
         while (P < Len && S[P] == u' ') ++P;
         return P;
@@ -508,15 +500,15 @@ private:
     // Apostrophes and digits, then a '.' followed by digits and those digits.
     int32_t SkipNumber(int32_t P) {
         P = SkipApostrophesAndDigits(P);
-        if (P + 1 < Len && S[P] == u'.' && IsLatinDigit(S[P + 1])) P = SkipDigits(P + 1);
+        if (P + 1 < Len && S[P] == u'.' && TDirectiveChars::IsDigit(S[P + 1])) P = SkipDigits(P + 1);
         return P;
     }
 
     // S6: digits running into a Latin word, such as '3rd' or '2.5kg'.
     bool DigitsThenLatin() {
-        const int32_t q = Skip<IsNumberChar>(Position, NumberCharsMemo);
+        const int32_t q = Skip<TDirectiveChars::IsDigitOrDigitSeparator>(Position, NumberCharsMemo);
         if (q >= Len || !IsAsciiLetter(S[q])) return false;
-        int32_t e = Skip<IsNumberOrAsciiLetter>(q, NumberLettersMemo);
+        int32_t e = Skip<TDirectiveChars::IsLatinLetterOrDigitOrDigitSeparator>(q, NumberLettersMemo);
         while (S[e - 1] == u'.') --e;
         Position = e;
         return true;
@@ -525,8 +517,8 @@ private:
     // S7: Position is after the first digit of a date such as 5/12/1399 or 1399-05-12.
     bool IsDate() const {
         int32_t p = Position;
-        if (p < Len && IsLatinDigit(S[p])) ++p;
-        if (p >= Len || IsLatinDigit(S[p])) return false;
+        if (p < Len && TDirectiveChars::IsDigit(S[p])) ++p;
+        if (p >= Len || TDirectiveChars::IsDigit(S[p])) return false;
         const char16_t separator = S[p];
         if (separator != u'/' && separator != u'-' && separator != Sys::FormatSettings.DateSeparator)
             return false;
@@ -541,7 +533,7 @@ private:
 
     int32_t CountDigits(int32_t P) const {
         int32_t n = 0;
-        while (P + n < Len && IsLatinDigit(S[P + n])) ++n;
+        while (P + n < Len && TDirectiveChars::IsDigit(S[P + n])) ++n;
         return n;
     }
 
@@ -584,14 +576,14 @@ private:
     bool IsLineIndex() const {
         int32_t p = Position;
         for (;;) {
-            while (p < Len && IsLatinDigit(S[p])) ++p;
+            while (p < Len && TDirectiveChars::IsDigit(S[p])) ++p;
             if (p < Len && S[p] == u' ') ++p;
             if (p >= Len) return false;
             const char16_t c = S[p];
             if (c == u'-' || c == u'.') {
                 ++p;
                 if (p < Len && S[p] == u' ') ++p;
-                if (p < Len && IsLatinDigit(S[p])) continue;
+                if (p < Len && TDirectiveChars::IsDigit(S[p])) continue;
                 return true;
             }
             return c == u'\n' || c == u'\r' || c == u'(' || c == 0xB7 || c == 0x2028 || c == 0x2029 ||
@@ -638,7 +630,7 @@ private:
                 Position = e;
                 return true;
             }
-            if (q < Len && IsLatinDigit(S[q])) {
+            if (q < Len && TDirectiveChars::IsDigit(S[q])) {
                 ++q;
                 continue;
             }

@@ -1,5 +1,6 @@
 #include "Arguments.h"
 
+#include "RTLSystem.GlobalSettings.h"
 #include "System.Character.h"
 
 #include <algorithm>
@@ -94,6 +95,25 @@ std::vector<Sys::string> InputLines() {
         start = next;
     }
     return lines;
+}
+
+std::vector<Sys::string> InputTexts(const TArguments& Args) {
+    if (!Args.Has("each-line")) return {InputText(Args)};
+    if (!Args.Positionals().empty()) throw TUsageError("--each-line reads standard input, not TEXT");
+    return InputLines();
+}
+
+TOptionSpec DigitsOption() {
+    return {"digits", true, {"arabic1", "arabic2", "latin"}};
+}
+
+void ApplyDigits(const TArguments& Args) {
+    using TArabicDigitType = Zarvel::TRTLGlobalSettings::TArabicDigitType;
+    if (!Args.Has("digits")) return;
+    const std::string digits = Args.Value("digits", "");
+    Zarvel::TRTLGlobalSettings::ArabicDigitType = digits == "arabic1"   ? TArabicDigitType::ArabicDigitType1
+                                                  : digits == "arabic2" ? TArabicDigitType::ArabicDigitType2
+                                                                        : TArabicDigitType::Latin;
 }
 
 std::string Utf8(const Sys::string& S) {

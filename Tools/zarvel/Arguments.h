@@ -47,6 +47,14 @@ private:
 Sys::string InputText(const TArguments& Args);
 // Every line of standard input without its line end ("\n" or "\r\n").
 std::vector<Sys::string> InputLines();
+// The texts to work on: every line of standard input with --each-line (TEXT is then a usage
+// error), else the one text of InputText.
+std::vector<Sys::string> InputTexts(const TArguments& Args);
+
+// The --digits option shared by the commands that substitute digits, and setting the process-wide
+// digit type from it when it is given.
+TOptionSpec DigitsOption();
+void ApplyDigits(const TArguments& Args);
 
 std::string Utf8(const Sys::string& S);
 // A JSON string literal of S.

@@ -2,7 +2,6 @@
 #include "Arguments.h"
 #include "Commands.h"
 
-#include "RTLSystem.GlobalSettings.h"
 #include "System.Character.h"
 #include "Unicode.Engine.Types.h"
 
@@ -63,29 +62,16 @@ std::string Shape(const Sys::string& Text, bool Primes, bool Json) {
 } // namespace
 
 int Shape(const std::vector<std::string>& Args) {
-    const TArguments args(
-        Args, {{"digits", true, {"arabic1", "arabic2", "latin"}}, {"primes"}, {"json"}, {"each-line"}});
+    const TArguments args(Args, {DigitsOption(), {"primes"}, {"json"}, {"each-line"}});
     if (args.Has("help")) {
         std::cout << Help;
         return 0;
     }
-    using TArabicDigitType = Zarvel::TRTLGlobalSettings::TArabicDigitType;
-    if (args.Has("digits")) {
-        const std::string digits = args.Value("digits", "");
-        Zarvel::TRTLGlobalSettings::ArabicDigitType = digits == "arabic1" ? TArabicDigitType::ArabicDigitType1
-                                                      : digits == "arabic2"
-                                                          ? TArabicDigitType::ArabicDigitType2
-                                                          : TArabicDigitType::Latin;
-    }
+    ApplyDigits(args);
     const bool primes = args.Has("primes"), json = args.Has("json");
-    if (args.Has("each-line")) {
-        if (!args.Positionals().empty()) throw TUsageError("--each-line reads standard input, not TEXT");
-        std::string out;
-        for (const Sys::string& line : InputLines()) out += Shape(line, primes, json);
-        std::cout << out;
-        return 0;
-    }
-    std::cout << Shape(InputText(args), primes, json);
+    std::string out;
+    for (const Sys::string& text : InputTexts(args)) out += Shape(text, primes, json);
+    std::cout << out;
     return 0;
 }
 

@@ -146,7 +146,7 @@ int Split(const std::vector<std::string>& Args) {
         Args, {{"paragraph", true, {"ltr", "rtl", "auto-ltr", "auto-rtl", "neutral"}},
                {"equation-order", true, {"rtl", "ltr"}},
                {"option", true, std::vector<std::string>(std::begin(OptionNames), std::end(OptionNames))},
-               {"digits", true, {"arabic1", "arabic2", "latin"}},
+               DigitsOption(),
                {"json"},
                {"each-line"},
                {"visual"}});
@@ -168,18 +168,8 @@ int Split(const std::vector<std::string>& Args) {
         const auto it = std::find(std::begin(OptionNames), std::end(OptionNames), name);
         TRTLGlobalSettings::Options.Include(static_cast<TRTLGlobalOption>(it - std::begin(OptionNames)));
     }
-    if (args.Has("digits")) {
-        const std::string digits = args.Value("digits", "");
-        TRTLGlobalSettings::ArabicDigitType =
-            digits == "arabic2" ? TRTLGlobalSettings::TArabicDigitType::ArabicDigitType2
-            : digits == "latin" ? TRTLGlobalSettings::TArabicDigitType::Latin
-                                : TRTLGlobalSettings::TArabicDigitType::ArabicDigitType1;
-    }
-    if (args.Has("each-line") && !args.Positionals().empty())
-        throw TUsageError("--each-line reads standard input only");
-
-    const std::vector<Sys::string> texts =
-        args.Has("each-line") ? InputLines() : std::vector{InputText(args)};
+    ApplyDigits(args);
+    const std::vector<Sys::string> texts = InputTexts(args);
     std::string out;
     TSplit r;
     for (size_t i = 0; i < texts.size(); ++i) {
