@@ -3,7 +3,9 @@
 
 #include "System.Types.h"
 
+#include <array>
 #include <exception>
+#include <initializer_list>
 #include <string>
 
 namespace Sys {
@@ -55,6 +57,13 @@ class EDivByZero : public EIntError {
 class EInvalidOpException : public Exception {
     using Exception::Exception;
 };
+// A call of an operation that the object's class does not supply.
+class EAbstractError : public Exception {
+    using Exception::Exception;
+};
+class EListError : public Exception {
+    using Exception::Exception;
+};
 
 // Default text of an assertion without a message of its own.
 inline constexpr char16_t SAssertionFailed[] = u"Assertion failure";
@@ -69,13 +78,61 @@ struct TTimeStamp {
 
 TTimeStamp DateTimeToTimeStamp(double DateTime);
 
-// Locale conventions for formatting and parsing; grows with the parts of the library that read it.
+// Locale conventions for formatting and parsing. A default-constructed record holds the invariant
+// settings; Create fills one from ICU's data for a locale. Name arrays are 0-based: index 0 holds
+// January, respectively Sunday.
 struct TFormatSettings {
+    string CurrencyString = u"\u00A4";
+    uint8_t CurrencyFormat = 0;
+    uint8_t NegCurrFormat = 0;
+    char16_t ThousandSeparator = u',';
+    char16_t DecimalSeparator = u'.';
+    uint8_t CurrencyDecimals = 2;
     char16_t DateSeparator = u'/';
+    char16_t TimeSeparator = u':';
+    char16_t ListSeparator = u',';
+    string ShortDateFormat = u"MM/dd/yyyy";
+    string LongDateFormat = u"dddd, dd MMMMM yyyy";
+    string TimeAMString = u"AM";
+    string TimePMString = u"PM";
+    string ShortTimeFormat = u"HH:mm";
+    string LongTimeFormat = u"HH:mm:ss";
+    std::array<string, 12> ShortMonthNames = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                              u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+    std::array<string, 12> LongMonthNames = {u"January", u"February", u"March",     u"April",
+                                             u"May",     u"June",     u"July",      u"August",
+                                             u"September", u"October", u"November", u"December"};
+    std::array<string, 7> ShortDayNames = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
+    std::array<string, 7> LongDayNames = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
+                                          u"Thursday", u"Friday", u"Saturday"};
+    uint16_t TwoDigitYearCenturyWindow = 50;
+
+    static TFormatSettings Invariant() { return {}; }
+    // The settings of a locale named as "fa-IR", "fa_IR" or "en"; an empty name gives the invariant
+    // settings. A name ICU does not know raises EArgumentException.
+    static TFormatSettings Create(const string& LocaleName);
 };
 
-// The process-wide format settings.
+// The process-wide format settings; they start as the invariant settings.
 extern TFormatSettings FormatSettings;
+
+// One argument of Format: an integer or a text.
+struct TVarRec {
+    TVarRec(long long Value) : IsText(false), Int(Value) {}
+    TVarRec(long Value) : IsText(false), Int(Value) {}
+    TVarRec(int Value) : IsText(false), Int(Value) {}
+    TVarRec(unsigned Value) : IsText(false), Int(Value) {}
+    TVarRec(const string& Value) : IsText(true), Text(Value) {}
+    TVarRec(const char16_t* Value) : IsText(true), Text(Value) {}
+    bool IsText;
+    long long Int = 0;
+    string Text;
+};
+
+// Formats Args into Fmt: "%d", "%u", "%x", "%s" with optional "-", width and ".precision" (for
+// integers the least number of digits), and "%%". A directive that does not fit its argument, or a
+// missing argument, raises EConvertError.
+string Format(const string& Fmt, std::initializer_list<TVarRec> Args);
 
 // Masks every floating-point exception of the process, so that faults give infinities and NaNs.
 void MaskFPUExceptions();
