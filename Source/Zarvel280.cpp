@@ -1,6 +1,8 @@
 // The package unit: runs the units' one-time initialisations once, in dependency order, when the
 // shared library is loaded, and their finalisations in reverse order when it is unloaded. Each
 // class's one-time initialisation runs just before its unit's.
+#include "DTConst.h"
+#include "InitLocale.h"
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
 #include "Unicode.Engine.Types.h"
@@ -17,6 +19,8 @@ struct TPackage {
         Sys::MaskFPUExceptions();
         TDirectiveChars::ClassInitialize();
         InitializeUnicodeEngineTypes();
+        InitializeDTConst();
+        InitializeInitLocale();
     }
     ~TPackage() { TDirectiveChars::ClassFinalize(); }
 };
