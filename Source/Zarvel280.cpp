@@ -1,6 +1,7 @@
 // The package unit: runs the units' one-time initialisations once, in dependency order, when the
 // shared library is loaded, and their finalisations in reverse order when it is unloaded. Each
 // class's one-time initialisation runs just before its unit's.
+#include "RTL.Date.Julian.h"
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
 #include "Unicode.Engine.Types.h"
@@ -17,8 +18,13 @@ struct TPackage {
         Sys::MaskFPUExceptions();
         TDirectiveChars::ClassInitialize();
         InitializeUnicodeEngineTypes();
+        // The calendars register in the order of their units; "Gregorian" comes last.
+        InitializeRTLDateJulian();
     }
-    ~TPackage() { TDirectiveChars::ClassFinalize(); }
+    ~TPackage() {
+        TRTLCalendarCalcFactory::ClassFinalize();
+        TDirectiveChars::ClassFinalize();
+    }
 };
 
 const TPackage Package;

@@ -114,8 +114,8 @@ string FromIcu(const icu::UnicodeString& S) { return string(reinterpret_cast<con
 
 // An ICU date pattern in the format letters of TFormatSettings: months as "M", minutes as "m",
 // the marker as "ampm", literal text in double quotes; the first separator of Separators found
-// outside the fields becomes DateSep or TimeSep's placeholder ("/" or ":").
-string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator) {
+// outside the fields is reported in Separator and written as Placeholder ("/" or ":").
+string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator, bool ReplaceSeparator = true) {
     string result;
     for (size_t i = 0; i < p.size();) {
         const char16_t c = p[i];
@@ -166,7 +166,7 @@ string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator
             continue;
         }
         if (c != u' ' && c != u',' && c != u'\u200F' && c != u'\u200E' && !Separator) Separator = c;
-        result += c == Separator ? Placeholder : c;
+        result += c == Separator && ReplaceSeparator ? Placeholder : c;
         ++i;
     }
     // A field dropped at either end leaves its blank behind.
@@ -220,8 +220,11 @@ TFormatSettings TFormatSettings::Create(const string& LocaleName) {
     }
 
     char16_t dateSeparator = 0, timeSeparator = 0;
+    // The long date keeps its punctuation as written ("d. MMMM yyyy"); the short one marks its
+    // separator with the placeholder that prints DateSeparator.
     const auto date = [&](icu::DateFormat::EStyle Style) {
-        return FromIcuPattern(DatePattern(Style, icu::DateFormat::kNone, locale), u'/', dateSeparator);
+        return FromIcuPattern(DatePattern(Style, icu::DateFormat::kNone, locale), u'/', dateSeparator,
+                              Style == icu::DateFormat::kShort);
     };
     const auto time = [&](icu::DateFormat::EStyle Style) {
         return FromIcuPattern(DatePattern(icu::DateFormat::kNone, Style, locale), u':', timeSeparator);
