@@ -1,13 +1,10 @@
 #include "RTLSystem.SysUtils.h"
 
-#include "System.SysUtils.h"
+#include "System.DateUtils.h"
 
 namespace Zarvel {
 
-int64_t DateTimeToMilliseconds(double DateTime) {
-    const Sys::TTimeStamp stamp = Sys::DateTimeToTimeStamp(DateTime);
-    return int64_t(stamp.Date) * 86400000 + stamp.Time;
-}
+int64_t DateTimeToMilliseconds(double DateTime) { return Sys::DateTimeToMilliseconds(DateTime); }
 
 Sys::string GetSystemPath() {
     return u"/usr/lib";

@@ -3,6 +3,7 @@
 // class's one-time initialisation runs just before its unit's.
 #include "DTConst.h"
 #include "InitLocale.h"
+#include "RTL.Date.Julian.h"
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
 #include "Unicode.Engine.Types.h"
@@ -21,8 +22,13 @@ struct TPackage {
         InitializeUnicodeEngineTypes();
         InitializeDTConst();
         InitializeInitLocale();
+        // The calendars register in the order of their units; "Gregorian" comes last.
+        InitializeRTLDateJulian();
     }
-    ~TPackage() { TDirectiveChars::ClassFinalize(); }
+    ~TPackage() {
+        TRTLCalendarCalcFactory::ClassFinalize();
+        TDirectiveChars::ClassFinalize();
+    }
 };
 
 const TPackage Package;

@@ -2,6 +2,8 @@
 // milliseconds of an instant and a non-negative modulo.
 #pragma once
 
+#include "RTLLibs.ExSysUtils.h"
+#include "RTLSystem.SysUtils.h"
 #include "System.DateUtils.h"
 
 #include <cstdint>
@@ -20,10 +22,7 @@ namespace Zarvel {
 // closing Q exists, returns the empty text and sets NewIndex to Index + 1.
 Sys::string CopyQuotedStr(const Sys::string& S, size_t Index, size_t& NewIndex);
 
-// The time stamp's day count × MSecsPerDay + its milliseconds of the day.
-int64_t DateTimeToMilliseconds(Sys::TDateTime AValue);
-
-// A mod B, plus B when that is negative.
-int32_t PosMod(int32_t A, int32_t B);
+// DateTimeToMilliseconds and PosMod of the date code are the shared ones of RTLSystem.SysUtils and
+// RTLLibs.ExSysUtils.
 
 } // namespace Zarvel

@@ -48,7 +48,7 @@ inline constexpr char16_t SInvalidDateWeek[] = u"(%d, %d, %d) is not a valid Dat
 inline constexpr char16_t SInvalidDateMonthWeek[] = u"(%d, %d, %d, %d) is not a valid DateMonthWeek quad";
 inline constexpr char16_t SInvalidDayOfWeekInMonth[] = u"(%d, %d, %d, %d) is not a valid DayOfWeekInMonth quad";
 inline constexpr char16_t SInvalidDateTimeParts[] =
-    u"('%s', %d, %d, %d, %d, %d, %d, %d) is not a valid date and time";
+    u"(%s, %d, %d, %d, %d, %d, %d, %d) is not a valid date and time";
 
 // --- Day numbers and time stamps
 // The day of a value (its integral part, as the time stamp counts it) and the millisecond of its day.

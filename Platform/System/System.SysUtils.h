@@ -92,7 +92,7 @@ struct TFormatSettings {
     char16_t TimeSeparator = u':';
     char16_t ListSeparator = u',';
     string ShortDateFormat = u"MM/dd/yyyy";
-    string LongDateFormat = u"dddd, dd MMMMM yyyy";
+    string LongDateFormat = u"dddd, dd MMMM yyyy";
     string TimeAMString = u"AM";
     string TimePMString = u"PM";
     string ShortTimeFormat = u"HH:mm";

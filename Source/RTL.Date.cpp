@@ -1,0 +1,1351 @@
+#include "RTL.Date.h"
+
+#include "DateGlobal.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Zarvel {
+
+namespace {
+
+constexpr const char* UnitName = "RTL.Date";
+
+// Standard formats may name other standard formats ("ddddd", "t", "c"); a format that names itself
+// would recurse for ever, so nesting stops at this depth.
+constexpr int MaxFormatDepth = 4;
+
+char16_t LowerAscii(char16_t C) { return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C; }
+
+bool IsAsciiDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+
+// Whether Text stands at Pos of S, ignoring ASCII letter case.
+bool StandsAtIgnoreCase(const Sys::string& S, size_t Pos, std::u16string_view Text) {
+    if (Text.size() > S.size() || Pos > S.size() - Text.size()) return false;
+    for (size_t k = 0; k < Text.size(); ++k)
+        if (LowerAscii(S[Pos + k]) != LowerAscii(Text[k])) return false;
+    return true;
+}
+
+bool StandsAt(const Sys::string& S, size_t Pos, std::u16string_view Text) {
+    return Text.size() <= S.size() && Pos <= S.size() - Text.size() && S.compare(Pos, Text.size(), Text) == 0;
+}
+
+// The length of the run of C (exact) at Pos.
+size_t RunLength(const Sys::string& S, size_t Pos, char16_t C) {
+    size_t n = 0;
+    while (Pos + n < S.size() && S[Pos + n] == C) ++n;
+    return n;
+}
+
+Sys::string Padded(int64_t Value, size_t MinDigits) {
+    Sys::string digits;
+    uint64_t v = Value < 0 ? 0 - uint64_t(Value) : uint64_t(Value);
+    do {
+        digits.insert(digits.begin(), char16_t(u'0' + v % 10));
+        v /= 10;
+    } while (v != 0);
+    if (digits.size() < MinDigits) digits.insert(0, MinDigits - digits.size(), u'0');
+    return Value < 0 ? u"-" + digits : digits;
+}
+
+// The kinds of marker a format may hold, by the text after its "a".
+enum class TMarker : uint8_t { None, VeryShort, Long, Settings }; // a/p, am/pm, ampm
+
+TMarker MarkerAt(const Sys::string& Format, size_t Pos) {
+    if (StandsAtIgnoreCase(Format, Pos + 1, u"/p")) return TMarker::VeryShort;
+    if (StandsAtIgnoreCase(Format, Pos + 1, u"m/pm")) return TMarker::Long;
+    if (StandsAtIgnoreCase(Format, Pos + 1, u"mpm")) return TMarker::Settings;
+    return TMarker::None;
+}
+
+size_t MarkerLength(TMarker Marker) {
+    switch (Marker) {
+    case TMarker::VeryShort: return 3;
+    case TMarker::Long: return 5;
+    case TMarker::Settings: return 4;
+    default: return 1;
+    }
+}
+
+// Quoted text at Format[I]; advances I past it. An unterminated quote is dropped and the walk goes on
+// right after it.
+Sys::string QuotedText(const Sys::string& Format, size_t& I) {
+    size_t next;
+    Sys::string text = CopyQuotedStr(Format, I, next);
+    const bool closed = next > I && next < Format.size() && Format[next] == Format[I];
+    I = closed ? next + 1 : I + 1;
+    return text;
+}
+
+} // namespace
+
+// --- TDayOfWeekHelper
+
+TDayOfWeek TDayOfWeekHelper::FromCalDayOfWeek(TCalDayOfWeek C) {
+    if (C == Sys::dowSunday) return TDayOfWeek::Sunday;
+    if (C >= Sys::dowLocaleDefault) return TDayOfWeek::Undefined;
+    return static_cast<TDayOfWeek>(C + 1);
+}
+
+TCalDayOfWeek TDayOfWeekHelper::ToTCalDayOfWeek(TDayOfWeek Self) {
+    if (Self == TDayOfWeek::Sunday) return Sys::dowSunday;
+    if (Self >= TDayOfWeek::Undefined) return Sys::dowLocaleDefault;
+    return static_cast<TCalDayOfWeek>(static_cast<uint8_t>(Self) - 1);
+}
+
+TDayOfWeek TDayOfWeekHelper::DayOfWeek(TCalDayOfWeek C, uint8_t N) {
+    return static_cast<TDayOfWeek>(static_cast<uint8_t>(static_cast<uint8_t>(FromCalDayOfWeek(C)) + N - 1));
+}
+
+uint8_t TDayOfWeekHelper::Diff(TDayOfWeek Self, TDayOfWeek Other) {
+    return static_cast<uint8_t>(PosMod(int32_t(Other) - int32_t(Self), 7));
+}
+
+uint8_t TDayOfWeekHelper::Locale(TDayOfWeek Self, TCalDayOfWeek C) {
+    return static_cast<uint8_t>(PosMod(int32_t(FromCalDayOfWeek(C)) - int32_t(Self), 7) + 1);
+}
+
+TDayOfWeek TDayOfWeekHelper::NextDay(TDayOfWeek Self, uint8_t N) {
+    ZARVEL_ASSERT(N < 7);
+    uint8_t sum = static_cast<uint8_t>(static_cast<uint8_t>(Self) + N);
+    // Only a sum above 7 wraps: Saturday + 1 is Undefined; the week sets below count on it.
+    if (sum > 7) sum = static_cast<uint8_t>(sum - 7);
+    return static_cast<TDayOfWeek>(sum);
+}
+
+TDayOfWeek TDayOfWeekHelper::PriorDay(TDayOfWeek Self, uint8_t N) {
+    ZARVEL_ASSERT(N < 7);
+    uint8_t b = static_cast<uint8_t>(static_cast<uint8_t>(Self) - N);
+    if (b > 7) b = static_cast<uint8_t>(b + 7);
+    return static_cast<TDayOfWeek>(b);
+}
+
+namespace {
+
+TDaysSet ThreeDaysFrom(TDayOfWeek D) {
+    TDaysSet result;
+    for (uint8_t k = 0; k < 3; ++k) {
+        const TDayOfWeek day = k == 0 ? D : TDayOfWeekHelper::NextDay(D, k);
+        if (static_cast<uint8_t>(day) <= 7) result.Include(day);
+    }
+    return result;
+}
+
+} // namespace
+
+TDaysSet TDayOfWeekHelper::FirstThreeDays(TCalDayOfWeek C) { return ThreeDaysFrom(FromCalDayOfWeek(C)); }
+
+TDaysSet TDayOfWeekHelper::LastThreeDays(TCalDayOfWeek C) {
+    return ThreeDaysFrom(NextDay(FromCalDayOfWeek(C), 4));
+}
+
+// --- Construction and settings
+
+void TRTLCalendarCalc::Construct(const Sys::string& ALocale) {
+    FLocale = ALocale;
+    Initialize();
+    InitCenturyWindows();
+}
+
+void TRTLCalendarCalc::Initialize() {
+    FirstWeekday = Sys::dowMonday;
+    FLastMonth = 12;
+    ApproxDaysPerMonth = 30.4375;
+    MinYear = 1;
+    MaxYear = 9999;
+    FormatSettings = LoadFormatSettings();
+    TimeAMVeryShortString = FormatSettings.TimeAMString.empty() ? u'\0' : FormatSettings.TimeAMString[0];
+    TimePMVeryShortString = FormatSettings.TimePMString.empty() ? u'\0' : FormatSettings.TimePMString[0];
+    TimeAMLongString = FormatSettings.TimeAMString;
+    TimePMLongString = FormatSettings.TimePMString;
+}
+
+Sys::TFormatSettings TRTLCalendarCalc::DoGetFormatSettings() {
+    return FLocale.empty() ? Sys::TFormatSettings::Invariant() : Sys::TFormatSettings::Create(FLocale);
+}
+
+Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
+    Sys::TFormatSettings fs = DoGetFormatSettings();
+    // The engines read "m" as month and "n" as minute, whatever the locale wrote.
+    for (Sys::string* f : {&fs.ShortTimeFormat, &fs.LongTimeFormat})
+        for (char16_t& c : *f)
+            if (c == u'm') c = u'n';
+    for (Sys::string* f : {&fs.ShortDateFormat, &fs.LongDateFormat})
+        for (char16_t& c : *f)
+            if (c == u'M') c = u'm';
+    int i = int(FirstWeekday) + 2;
+    for (int j = 1; j <= 7; ++j, ++i) {
+        if (i >= 8) i -= 7;
+        ShortWeekDaysLocale[i - 1] = fs.ShortDayNames[j - 1];
+        WeekDaysLocale[i - 1] = fs.LongDayNames[j - 1];
+    }
+    return fs;
+}
+
+void TRTLCalendarCalc::SetLocale(const Sys::string& ALocale) {
+    if (ALocale == FLocale) return;
+    FLocale = ALocale;
+    FormatSettings = LoadFormatSettings();
+    InitCenturyWindows();
+}
+
+Sys::TFormatSettings TRTLCalendarCalc::GetFormatSettings() { return LoadFormatSettings(); }
+
+void TRTLCalendarCalc::InitCenturyWindows() {
+    const double y = YearOf(Sys::Today());
+    ShortYearStartingCentury = static_cast<uint16_t>(std::trunc((y / 10 - 8) / 10) * 100);
+    const double c = std::ceil(y / 10);
+    FormatSettings.TwoDigitYearCenturyWindow = c >= 8 ? 20 : static_cast<uint16_t>(std::trunc(c + 2) * 10);
+}
+
+// --- Virtual slots: base behaviour
+
+uint16_t TRTLCalendarCalc::MonthsInAYear(uint16_t) { return 12; }
+uint16_t TRTLCalendarCalc::MonthsInYear(TDateTime) { return 12; }
+
+namespace {
+[[noreturn]] void Abstract() { throw Sys::EAbstractError(u"Abstract Error"); }
+} // namespace
+
+uint16_t TRTLCalendarCalc::DaysInAMonth(uint16_t, uint16_t) { Abstract(); }
+uint16_t TRTLCalendarCalc::DaysInAYear(uint16_t) { Abstract(); }
+void TRTLCalendarCalc::DecodeDate(TDateTime, uint16_t&, uint16_t&, uint16_t&) { Abstract(); }
+void TRTLCalendarCalc::DecodeDateDay(TDateTime, uint16_t&, uint16_t&) { Abstract(); }
+bool TRTLCalendarCalc::IsLeapYear(uint16_t) { Abstract(); }
+bool TRTLCalendarCalc::TryEncodeDateDay(uint16_t, uint16_t, TDateTime&) { Abstract(); }
+
+bool TRTLCalendarCalc::DecodeDateFully(TDateTime DateTime, uint16_t& Year, uint16_t& Month, uint16_t& Day,
+                                       TDayOfWeek& DOW) {
+    DecodeDate(DateTime, Year, Month, Day);
+    DOW = DayOfTheWeek(DateTime);
+    return IsInLeapYear(DateTime);
+}
+
+void TRTLCalendarCalc::DecodeDateWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AWeekOfYear,
+                                      TDayOfWeek& ADayOfWeek) {
+    uint16_t month, day;
+    const bool leap = DecodeDateFully(AValue, AYear, month, day, ADayOfWeek);
+    const TDateTime start = EncodeDate(AYear, 1, 1);
+    int32_t n = static_cast<int32_t>(std::trunc(AValue - start + 1));
+    const uint8_t s = static_cast<uint8_t>(DayOfTheWeek(start));
+    if (TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)))
+        n += s - 8;
+    else
+        n += s - 1;
+    if (n < 1) {
+        TDayOfWeek dummy;
+        DecodeDateWeek(start - 1, AYear, AWeekOfYear, dummy);
+        return;
+    }
+    AWeekOfYear = static_cast<uint16_t>(n / 7 + (n % 7 != 0));
+    if (AWeekOfYear > 52) {
+        uint8_t e = s;
+        if (leap) e = e == 0 ? 1 : static_cast<uint8_t>(e + 1);
+        if (TDayOfWeekHelper::FirstThreeDays(FirstWeekday).Contains(TDayOfWeek(e))) {
+            ++AYear;
+            AWeekOfYear = 1;
+        }
+    }
+}
+
+void TRTLCalendarCalc::DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth,
+                                           uint16_t& AWeekOfMonth, TDayOfWeek& ADayOfWeek) {
+    uint16_t day;
+    DecodeDateFully(AValue, AYear, AMonth, day, ADayOfWeek);
+    const TDateTime start = EncodeDate(AYear, AMonth, 1);
+    const uint8_t s = static_cast<uint8_t>(DayOfTheWeek(start));
+    const int32_t w = s + 1;
+    int32_t n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? day + w - 8 : day + w - 1;
+    if (n < 1) {
+        TDayOfWeek dummy;
+        DecodeDateMonthWeek(start - 1, AYear, AMonth, AWeekOfMonth, dummy);
+        return;
+    }
+    AWeekOfMonth = static_cast<uint16_t>(n / 7 + (n % 7 != 0));
+    const uint16_t last = DaysInAMonth(AYear, AMonth);
+    const TDayOfWeek e = DayOfTheWeek(EncodeDate(AYear, AMonth, last));
+    if (TDayOfWeekHelper::FirstThreeDays(FirstWeekday).Contains(e) && last - day < int32_t(e) + 1) {
+        if (++AMonth == 13) {
+            AMonth = 1;
+            ++AYear;
+        }
+        AWeekOfMonth = 1;
+    }
+}
+
+void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
+    const int32_t sign = NumberOfMonths < 0 ? -1 : 1;
+    Year = static_cast<uint16_t>(Year + NumberOfMonths / 12);
+    Month = static_cast<uint16_t>(Month + NumberOfMonths % 12);
+    if (static_cast<uint16_t>(Month - 1) > 11) {
+        Year = static_cast<uint16_t>(Year + sign);
+        Month = static_cast<uint16_t>(Month - 12 * sign);
+    }
+    const uint16_t days = DaysInAMonth(Year, Month);
+    if (Day > days) Day = days;
+}
+
+bool TRTLCalendarCalc::IsValidDate(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
+    return IsYearValid(AYear) && AMonth >= 1 && AMonth <= 12 && ADay >= 1 && ADay <= DaysInAMonth(AYear, AMonth);
+}
+
+bool TRTLCalendarCalc::IsValidDateDay(uint16_t AYear, uint16_t ADayOfYear) {
+    return IsYearValid(AYear) && ADayOfYear >= 1 && ADayOfYear <= DaysInAYear(AYear);
+}
+
+bool TRTLCalendarCalc::IsValidDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth,
+                                            TDayOfWeek ADayOfWeek) {
+    return IsYearValid(AYear) && AMonth >= 1 && AMonth <= 12 && AWeekOfMonth >= 1 && AWeekOfMonth <= 5 &&
+           ADayOfWeek <= TDayOfWeek::Saturday;
+}
+
+bool TRTLCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
+    // A day beyond its month would otherwise land in a later month and be reported as valid.
+    if (!IsValidDate(Year, Month, Day)) return false;
+    uint16_t dayOfYear = Day;
+    for (uint16_t m = 1; m < Month; ++m) dayOfYear = static_cast<uint16_t>(dayOfYear + DaysInAMonth(Year, m));
+    return TryEncodeDateDay(Year, dayOfYear, Date);
+}
+
+uint16_t TRTLCalendarCalc::WeeksInAYear(uint16_t AYear) {
+    // The week DecodeDateWeek gives the year's last day, or, when that day already belongs to week 1
+    // of the next year, the week of the day a week before it.
+    TDateTime last;
+    if (!IsYearValid(AYear) || !TryEncodeDateDay(AYear, DaysInAYear(AYear), last)) return 52;
+    uint16_t year, week;
+    TDayOfWeek dow;
+    DecodeDateWeek(last, year, week, dow);
+    if (year != AYear) DecodeDateWeek(last - 7, year, week, dow);
+    return week;
+}
+
+// --- Calendar fields of a value
+
+uint16_t TRTLCalendarCalc::YearOf(TDateTime AValue) {
+    uint16_t year = 0, day = 0;
+    DecodeDateDay(AValue, year, day);
+    return year;
+}
+
+uint16_t TRTLCalendarCalc::MonthOf(TDateTime AValue) {
+    uint16_t y = 0, m = 0, d = 0;
+    DecodeDate(AValue, y, m, d);
+    return m;
+}
+
+uint16_t TRTLCalendarCalc::DayOf(TDateTime AValue) {
+    uint16_t y = 0, m = 0, d = 0;
+    DecodeDate(AValue, y, m, d);
+    return d;
+}
+
+uint16_t TRTLCalendarCalc::DayOfTheYear(TDateTime AValue) {
+    uint16_t year = 0, day = 0;
+    DecodeDateDay(AValue, year, day);
+    return day;
+}
+
+TDayOfWeek TRTLCalendarCalc::DayOfTheWeek(TDateTime AValue) {
+    return static_cast<TDayOfWeek>(PosMod(Sys::DateTimeToTimeStamp(AValue).Date, 7));
+}
+
+uint16_t TRTLCalendarCalc::DaysInMonth(TDateTime AValue) {
+    uint16_t y = 0, m = 0, d = 0;
+    DecodeDate(AValue, y, m, d);
+    return DaysInAMonth(y, m);
+}
+
+uint16_t TRTLCalendarCalc::DaysInYear(TDateTime AValue) { return DaysInAYear(YearOf(AValue)); }
+bool TRTLCalendarCalc::IsInLeapYear(TDateTime AValue) { return IsLeapYear(YearOf(AValue)); }
+uint16_t TRTLCalendarCalc::WeeksInYear(TDateTime AValue) { return WeeksInAYear(YearOf(AValue)); }
+uint16_t TRTLCalendarCalc::CurrentYear() { return YearOf(Sys::Today()); }
+uint16_t TRTLCalendarCalc::CurrentMonth() { return MonthOf(Sys::Today()); }
+uint16_t TRTLCalendarCalc::CurrentDay() { return DayOf(Sys::Today()); }
+uint16_t TRTLCalendarCalc::NthDayOfWeek(TDateTime AValue) { return NthDayOfWeek(DayOfTheMonth(AValue)); }
+uint8_t TRTLCalendarCalc::LocaleDayOfWeek(TDayOfWeek DOW) { return TDayOfWeekHelper::Locale(DOW, FirstWeekday); }
+
+namespace {
+
+template <size_t N>
+int32_t IndexOfName(const std::array<Sys::string, N>& Long, const std::array<Sys::string, N>& Short,
+                    const Sys::string& Name) {
+    for (size_t i = 0; i < N; ++i)
+        if (Long[i] == Name) return int32_t(i + 1);
+    for (size_t i = 0; i < N; ++i)
+        if (Short[i] == Name) return int32_t(i + 1);
+    return -1;
+}
+
+} // namespace
+
+int32_t TRTLCalendarCalc::WhatDay(const Sys::string& DayName) {
+    return IndexOfName(FormatSettings.LongDayNames, FormatSettings.ShortDayNames, DayName);
+}
+
+int32_t TRTLCalendarCalc::WhatMonth(const Sys::string& MonthName) {
+    return IndexOfName(FormatSettings.LongMonthNames, FormatSettings.ShortMonthNames, MonthName);
+}
+
+// --- Validity
+
+bool TRTLCalendarCalc::IsValidDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
+                                       uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond) {
+    return IsValidDate(AYear, AMonth, ADay) && Sys::IsValidTime(AHour, AMinute, ASecond, AMilliSecond);
+}
+
+bool TRTLCalendarCalc::IsValidDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek) {
+    return IsYearValid(AYear) && AWeekOfYear >= 1 && AWeekOfYear <= WeeksInAYear(AYear) &&
+           ADayOfWeek <= TDayOfWeek::Saturday;
+}
+
+// --- Encoding
+
+TDateTime TRTLCalendarCalc::EncodeDate(uint16_t Year, uint16_t Month, uint16_t Day) {
+    TDateTime result;
+    if (!TryEncodeDate(Year, Month, Day, result)) ConvertError(Sys::SDateEncodeError);
+    return result;
+}
+
+TDateTime TRTLCalendarCalc::EncodeDateDay(uint16_t AYear, uint16_t ADayOfYear) {
+    TDateTime result;
+    if (!TryEncodeDateDay(AYear, ADayOfYear, result)) Sys::InvalidDateDayError(AYear, ADayOfYear);
+    return result;
+}
+
+bool TRTLCalendarCalc::TryEncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
+                                         uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
+                                         TDateTime& AValue) {
+    TDateTime date, time;
+    if (!TryEncodeDate(AYear, AMonth, ADay, date) || !Sys::TryEncodeTime(AHour, AMinute, ASecond, AMilliSecond, time))
+        return false;
+    AValue = Sys::ComposeDateTime(static_cast<int32_t>(date), time);
+    return true;
+}
+
+TDateTime TRTLCalendarCalc::EncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
+                                           uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond) {
+    TDateTime result;
+    if (!TryEncodeDateTime(AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond, result))
+        Sys::InvalidDateTimeError(AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond);
+    return result;
+}
+
+bool TRTLCalendarCalc::TryEncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDateTime& AValue,
+                                         TDayOfWeek ADayOfWeek) {
+    if (!IsValidDateWeek(AYear, AWeekOfYear, ADayOfWeek)) return false;
+    TDateTime start;
+    if (!TryEncodeDate(AYear, 1, 1, start)) return false;
+    const int32_t s = int32_t(DayOfTheWeek(start));
+    int32_t n = (AWeekOfYear - 1) * 7 + int32_t(ADayOfWeek);
+    n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? n - (s + 1) + 8 : n - (s + 1) + 1;
+    AValue = start + n;
+    return true;
+}
+
+TDateTime TRTLCalendarCalc::EncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek) {
+    TDateTime result;
+    if (!TryEncodeDateWeek(AYear, AWeekOfYear, result, ADayOfWeek))
+        Sys::InvalidDateWeekError(AYear, AWeekOfYear, TDayOfWeekHelper::AsWord(ADayOfWeek));
+    return result;
+}
+
+bool TRTLCalendarCalc::TryEncodeDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth,
+                                              TDayOfWeek ADayOfWeek, TDateTime& AValue) {
+    if (!IsValidDateMonthWeek(AYear, AMonth, AWeekOfMonth, ADayOfWeek)) return false;
+    TDateTime start;
+    if (!TryEncodeDate(AYear, AMonth, 1, start)) return false;
+    const int32_t s = int32_t(DayOfTheWeek(start));
+    int32_t n = (AWeekOfMonth - 1) * 7 + int32_t(ADayOfWeek);
+    n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? n - s + 7 : n - s;
+    AValue = start + n;
+    return true;
+}
+
+TDateTime TRTLCalendarCalc::EncodeDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth,
+                                                TDayOfWeek ADayOfWeek) {
+    TDateTime result;
+    if (!TryEncodeDateMonthWeek(AYear, AMonth, AWeekOfMonth, ADayOfWeek, result))
+        Sys::InvalidDateMonthWeekError(AYear, AMonth, AWeekOfMonth, TDayOfWeekHelper::AsWord(ADayOfWeek));
+    return result;
+}
+
+bool TRTLCalendarCalc::TryEncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek,
+                                                 TDayOfWeek ADayOfWeek, TDateTime& AValue) {
+    TDateTime start;
+    if (!TryEncodeDate(AYear, AMonth, 1, start)) return false;
+    const int32_t s = int32_t(DayOfTheWeek(start));
+    const int32_t d = int32_t(ADayOfWeek);
+    const int32_t day = d < s ? (ANthDayOfWeek - 1) * 7 - (s - d) + 8 : (d - s) + (ANthDayOfWeek - 1) * 7 + 1;
+    if (day < 1 || day > 0xFFFF) return false;
+    return TryEncodeDate(AYear, AMonth, static_cast<uint16_t>(day), AValue);
+}
+
+TDateTime TRTLCalendarCalc::EncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek,
+                                                   TDayOfWeek ADayOfWeek) {
+    TDateTime result;
+    if (!TryEncodeDayOfWeekInMonth(AYear, AMonth, ANthDayOfWeek, ADayOfWeek, result))
+        Sys::InvalidDayOfWeekInMonthError(AYear, AMonth, ANthDayOfWeek, TDayOfWeekHelper::AsWord(ADayOfWeek));
+    return result;
+}
+
+bool TRTLCalendarCalc::TryRecodeDateTime(TDateTime AValue, uint16_t AYear, uint16_t AMonth, uint16_t ADay,
+                                         uint16_t AHour, uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
+                                         TDateTime& AResult) {
+    uint16_t parts[7];
+    DecodeDateTime(AValue, parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6]);
+    const uint16_t given[7] = {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond};
+    for (int i = 0; i < 7; ++i)
+        if (given[i] != Sys::RecodeLeaveFieldAsIs) parts[i] = given[i];
+    return TryEncodeDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], AResult);
+}
+
+TDateTime TRTLCalendarCalc::RecodeDateTime(TDateTime AValue, uint16_t AYear, uint16_t AMonth, uint16_t ADay,
+                                           uint16_t AHour, uint16_t AMinute, uint16_t ASecond,
+                                           uint16_t AMilliSecond) {
+    TDateTime result;
+    if (!TryRecodeDateTime(AValue, AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond, result))
+        Sys::InvalidDateTimeError(AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond, AValue);
+    return result;
+}
+
+TDateTime TRTLCalendarCalc::RecodeDate(TDateTime AValue, uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
+    constexpr uint16_t Keep = Sys::RecodeLeaveFieldAsIs;
+    return RecodeDateTime(AValue, AYear, AMonth, ADay, Keep, Keep, Keep, Keep);
+}
+
+TDateTime TRTLCalendarCalc::RecodeYear(TDateTime AValue, uint16_t AYear) {
+    constexpr uint16_t Keep = Sys::RecodeLeaveFieldAsIs;
+    return RecodeDateTime(AValue, AYear, Keep, Keep, Keep, Keep, Keep, Keep);
+}
+
+TDateTime TRTLCalendarCalc::RecodeMonth(TDateTime AValue, uint16_t AMonth) {
+    constexpr uint16_t Keep = Sys::RecodeLeaveFieldAsIs;
+    return RecodeDateTime(AValue, Keep, AMonth, Keep, Keep, Keep, Keep, Keep);
+}
+
+TDateTime TRTLCalendarCalc::RecodeDay(TDateTime AValue, uint16_t ADay) {
+    constexpr uint16_t Keep = Sys::RecodeLeaveFieldAsIs;
+    return RecodeDateTime(AValue, Keep, Keep, ADay, Keep, Keep, Keep, Keep);
+}
+
+// --- Decoding
+
+void TRTLCalendarCalc::DecodeDateTime(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth, uint16_t& ADay,
+                                      uint16_t& AHour, uint16_t& AMinute, uint16_t& ASecond,
+                                      uint16_t& AMilliSecond) {
+    DecodeDate(AValue, AYear, AMonth, ADay);
+    Sys::DecodeTime(AValue, AHour, AMinute, ASecond, AMilliSecond);
+}
+
+void TRTLCalendarCalc::DecodeDayOfWeekInMonth(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth,
+                                              uint16_t& ANthDayOfWeek, TDayOfWeek& ADayOfWeek) {
+    uint16_t day;
+    DecodeDate(AValue, AYear, AMonth, day);
+    ANthDayOfWeek = NthDayOfWeek(day);
+    ADayOfWeek = DayOfTheWeek(AValue);
+}
+
+// --- Weeks
+
+uint16_t TRTLCalendarCalc::WeekOfTheYear(TDateTime AValue) {
+    uint16_t year;
+    return WeekOfTheYear(AValue, year);
+}
+
+uint16_t TRTLCalendarCalc::WeekOfTheYear(TDateTime AValue, uint16_t& AYear) {
+    uint16_t week;
+    TDayOfWeek dow;
+    DecodeDateWeek(AValue, AYear, week, dow);
+    return week;
+}
+
+uint16_t TRTLCalendarCalc::WeekOfTheMonth(TDateTime AValue) {
+    uint16_t year, month;
+    return WeekOfTheMonth(AValue, year, month);
+}
+
+uint16_t TRTLCalendarCalc::WeekOfTheMonth(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth) {
+    uint16_t week;
+    TDayOfWeek dow;
+    DecodeDateMonthWeek(AValue, AYear, AMonth, week, dow);
+    return week;
+}
+
+// --- Start and end of periods
+
+TDateTime TRTLCalendarCalc::StartOfAYear(uint16_t AYear) { return EncodeDate(AYear, 1, 1); }
+TDateTime TRTLCalendarCalc::StartOfAMonth(uint16_t AYear, uint16_t AMonth) { return EncodeDate(AYear, AMonth, 1); }
+TDateTime TRTLCalendarCalc::StartOfAWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek) {
+    return EncodeDateWeek(AYear, AWeekOfYear, ADayOfWeek);
+}
+TDateTime TRTLCalendarCalc::StartOfADay(uint16_t AYear, uint16_t ADayOfYear) { return EncodeDateDay(AYear, ADayOfYear); }
+TDateTime TRTLCalendarCalc::StartOfADay(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
+    return StartOfAMonth(AYear, AMonth) + ADay - 1;
+}
+TDateTime TRTLCalendarCalc::StartOfTheYear(TDateTime AValue) { return EncodeDate(YearOf(AValue), 1, 1); }
+TDateTime TRTLCalendarCalc::StartOfTheMonth(TDateTime AValue) {
+    uint16_t y, m, d;
+    DecodeDate(AValue, y, m, d);
+    return EncodeDate(y, m, 1);
+}
+TDateTime TRTLCalendarCalc::StartOfTheWeek(TDateTime AValue) {
+    return Sys::DayOf(AValue) - static_cast<int32_t>(DayOfTheWeek(AValue));
+}
+TDateTime TRTLCalendarCalc::EndOfAYear(uint16_t AYear) { return Sys::EndOfTheDay(EncodeDateDay(AYear, DaysInAYear(AYear))); }
+TDateTime TRTLCalendarCalc::EndOfAMonth(uint16_t AYear, uint16_t AMonth) {
+    return Sys::EndOfTheDay(EncodeDate(AYear, AMonth, DaysInAMonth(AYear, AMonth)));
+}
+TDateTime TRTLCalendarCalc::EndOfAWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek) {
+    return Sys::EndOfTheDay(EncodeDateWeek(AYear, AWeekOfYear, ADayOfWeek));
+}
+TDateTime TRTLCalendarCalc::EndOfADay(uint16_t AYear, uint16_t ADayOfYear) {
+    return Sys::EndOfTheDay(EncodeDateDay(AYear, ADayOfYear));
+}
+TDateTime TRTLCalendarCalc::EndOfADay(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
+    return Sys::EndOfTheDay(EncodeDate(AYear, AMonth, ADay));
+}
+TDateTime TRTLCalendarCalc::EndOfTheYear(TDateTime AValue) { return EndOfAYear(YearOf(AValue)); }
+TDateTime TRTLCalendarCalc::EndOfTheMonth(TDateTime AValue) {
+    uint16_t y, m, d;
+    DecodeDate(AValue, y, m, d);
+    return EndOfAMonth(y, m);
+}
+TDateTime TRTLCalendarCalc::EndOfTheWeek(TDateTime AValue) { return Sys::EndOfTheDay(StartOfTheWeek(AValue) + 6); }
+
+// --- Parts of a period
+
+uint16_t TRTLCalendarCalc::HourOfTheYear(TDateTime AValue) {
+    return static_cast<uint16_t>((DayOfTheYear(AValue) - 1) * 24 + Sys::HourOf(AValue));
+}
+uint16_t TRTLCalendarCalc::HourOfTheMonth(TDateTime AValue) {
+    return static_cast<uint16_t>((DayOfTheMonth(AValue) - 1) * 24 + Sys::HourOf(AValue));
+}
+uint16_t TRTLCalendarCalc::HourOfTheWeek(TDateTime AValue) {
+    const uint8_t day = TDayOfWeekHelper::Diff(TDayOfWeekHelper::FromCalDayOfWeek(FirstWeekday), DayOfTheWeek(AValue));
+    return static_cast<uint16_t>(day * 24 + Sys::HourOf(AValue));
+}
+uint32_t TRTLCalendarCalc::MinuteOfTheYear(TDateTime AValue) {
+    return uint32_t(HourOfTheYear(AValue)) * 60 + Sys::MinuteOf(AValue);
+}
+uint16_t TRTLCalendarCalc::MinuteOfTheMonth(TDateTime AValue) {
+    return static_cast<uint16_t>(HourOfTheMonth(AValue) * 60 + Sys::MinuteOf(AValue));
+}
+uint16_t TRTLCalendarCalc::MinuteOfTheWeek(TDateTime AValue) {
+    return static_cast<uint16_t>(HourOfTheWeek(AValue) * 60 + Sys::MinuteOf(AValue));
+}
+uint32_t TRTLCalendarCalc::SecondOfTheYear(TDateTime AValue) { return MinuteOfTheYear(AValue) * 60 + Sys::SecondOf(AValue); }
+uint32_t TRTLCalendarCalc::SecondOfTheMonth(TDateTime AValue) {
+    return uint32_t(MinuteOfTheMonth(AValue)) * 60 + Sys::SecondOf(AValue);
+}
+uint32_t TRTLCalendarCalc::SecondOfTheWeek(TDateTime AValue) {
+    return uint32_t(MinuteOfTheWeek(AValue)) * 60 + Sys::SecondOf(AValue);
+}
+int64_t TRTLCalendarCalc::MilliSecondOfTheYear(TDateTime AValue) {
+    return int64_t(SecondOfTheYear(AValue)) * 1000 + Sys::MilliSecondOf(AValue);
+}
+uint32_t TRTLCalendarCalc::MilliSecondOfTheMonth(TDateTime AValue) {
+    return SecondOfTheMonth(AValue) * 1000 + Sys::MilliSecondOf(AValue);
+}
+uint32_t TRTLCalendarCalc::MilliSecondOfTheWeek(TDateTime AValue) {
+    return SecondOfTheWeek(AValue) * 1000 + Sys::MilliSecondOf(AValue);
+}
+
+// --- Incrementing
+
+void TRTLCalendarCalc::IncAYear(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfYears) {
+    Year = static_cast<uint16_t>(Year + NumberOfYears);
+    const uint16_t days = DaysInAMonth(Year, Month);
+    if (Day > days) Day = days;
+}
+
+void TRTLCalendarCalc::IncADay(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfDays) {
+    DecodeDate(IncDay(EncodeDate(Year, Month, Day), NumberOfDays), Year, Month, Day);
+}
+
+void TRTLCalendarCalc::IncADay(uint16_t& Year, uint16_t& DayOfYear, int32_t NumberOfDays) {
+    DecodeDateDay(IncDay(EncodeDateDay(Year, DayOfYear), NumberOfDays), Year, DayOfYear);
+}
+
+TDateTime TRTLCalendarCalc::IncMonth(TDateTime DateTime, int32_t NumberOfMonths) {
+    uint16_t y, m, d;
+    DecodeDate(DateTime, y, m, d);
+    IncAMonth(y, m, d, NumberOfMonths);
+    return Sys::ComposeDateTime(static_cast<int32_t>(EncodeDate(y, m, d)),
+                                Sys::MilliSecondOfTheDay(DateTime) / double(Sys::MSecsPerDay));
+}
+
+TDateTime TRTLCalendarCalc::IncYear(TDateTime AValue, int32_t ANumberOfYears) {
+    if (ANumberOfYears == 0) return AValue;
+    int32_t year = YearOf(AValue);
+    // Walking past the calendar's years would read lengths of years it does not define.
+    const int64_t target = int64_t(year) + ANumberOfYears;
+    if (target < MinYear || target > MaxYear) ConvertError(Sys::SDateEncodeError);
+    int64_t days = 0;
+    if (ANumberOfYears > 0)
+        for (; year < target; ++year) days += DaysInAYear(static_cast<uint16_t>(year));
+    else
+        for (; year > target; --year) days -= DaysInAYear(static_cast<uint16_t>(year - 1));
+    return IncDay(AValue, static_cast<int32_t>(days));
+}
+
+// --- Differences between two instants
+
+double TRTLCalendarCalc::MonthSpan(TDateTime ANow, TDateTime AThen) {
+    const int64_t span = std::llabs(DateTimeToMilliseconds(ANow) - DateTimeToMilliseconds(AThen));
+    const int64_t month = std::llround(ApproxDaysPerMonth * Sys::MSecsPerDay);
+    return month > 0 ? double(span / month) : 0.0;
+}
+
+int32_t TRTLCalendarCalc::MonthsBetween(TDateTime ANow, TDateTime AThen) {
+    return static_cast<int32_t>(std::trunc(MonthSpan(ANow, AThen)));
+}
+
+int32_t TRTLCalendarCalc::YearsBetween(TDateTime ANow, TDateTime AThen) {
+    const int64_t span = std::llabs(DateTimeToMilliseconds(ANow) - DateTimeToMilliseconds(AThen));
+    return static_cast<int32_t>(span / std::llround(Sys::ApproxDaysPerYear * Sys::MSecsPerDay));
+}
+
+// --- Comparisons
+
+bool TRTLCalendarCalc::SameDayMonth(TDateTime A, uint16_t AMonth, uint16_t ADay) {
+    uint16_t y, m, d;
+    DecodeDate(A, y, m, d);
+    return m == AMonth && d == ADay;
+}
+bool TRTLCalendarCalc::SameDayMonth(TDateTime A, TDateTime B) {
+    uint16_t y, m, d;
+    DecodeDate(B, y, m, d);
+    return SameDayMonth(A, m, d);
+}
+bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, uint16_t ADay) { return DayOf(A) == ADay; }
+bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, TDateTime B) { return DayOf(A) == DayOf(B); }
+bool TRTLCalendarCalc::SameMonth(TDateTime A, uint16_t AMonth) { return MonthOf(A) == AMonth; }
+bool TRTLCalendarCalc::SameMonth(TDateTime A, TDateTime B) { return MonthOf(A) == MonthOf(B); }
+bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDayOfWeek DOW) { return DayOfTheWeek(A) == DOW; }
+bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDateTime B) { return DayOfTheWeek(A) == DayOfTheWeek(B); }
+bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
+    return DayOfTheWeek(A) == DayOfTheWeek(EncodeDate(AYear, AMonth, ADay));
+}
+
+// --- The format engine
+
+struct TRTLCalendarCalc::TDateParts {
+    uint16_t Year, Month, Day, Hour, Min, Sec, MSec;
+    TDayOfWeek DOW;
+};
+
+Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year, uint16_t Month,
+                                                         uint16_t Day, uint16_t Hour, uint16_t Min, uint16_t Sec,
+                                                         uint16_t MSec, TDayOfWeek DOW,
+                                                         bool UseLocaleFormatSeparator) {
+    Sys::string result;
+    result.reserve(Format.size() + 10);
+    FormatInto(result, Format, {Year, Month, Day, Hour, Min, Sec, MSec, DOW}, UseLocaleFormatSeparator, 0);
+    return result;
+}
+
+void TRTLCalendarCalc::FormatInto(Sys::string& Out, const Sys::string& Format, const TDateParts& Parts,
+                                  bool UseLocaleFormatSeparator, int Depth) {
+    if (Depth >= MaxFormatDepth) return;
+    // The first "a" that starts a marker decides the twelve-hour clock and its text.
+    size_t markerPos = Sys::string::npos;
+    TMarker marker = TMarker::None;
+    for (size_t p = 0; p < Format.size() && marker == TMarker::None; ++p)
+        if (LowerAscii(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None) markerPos = p;
+    uint16_t hour = Parts.Hour;
+    Sys::string markerText;
+    if (marker != TMarker::None) {
+        const bool am = hour <= 12;
+        switch (marker) {
+        case TMarker::VeryShort: {
+            const char16_t c = am ? TimeAMVeryShortString : TimePMVeryShortString;
+            markerText = Sys::string(1, c != 0 ? c : Format[markerPos + (am ? 0 : 2)]);
+            break;
+        }
+        case TMarker::Long:
+            if (!TimeAMLongString.empty() && !TimePMLongString.empty())
+                markerText = am ? TimeAMLongString : TimePMLongString;
+            else
+                markerText = am ? Format.substr(markerPos, 2) : Format.substr(markerPos + 3, 2);
+            break;
+        default: markerText = am ? FormatSettings.TimeAMString : FormatSettings.TimePMString; break;
+        }
+        if (hour > 12) hour = static_cast<uint16_t>(hour - 12);
+    }
+
+    const auto nested = [&](const Sys::string& Inner) { FormatInto(Out, Inner, Parts, true, Depth + 1); };
+    for (size_t i = 0; i < Format.size();) {
+        const char16_t c = LowerAscii(Format[i]);
+        // The letters after the first are compared exactly, except within a run of "m".
+        size_t run = 1;
+        while (i + run < Format.size() && (c == u'm' ? LowerAscii(Format[i + run]) : Format[i + run]) == c) ++run;
+        switch (c) {
+        case u'd': {
+            const size_t n = std::min<size_t>(run, 6);
+            switch (n) {
+            case 1: Out += Padded(Parts.Day, 1); break;
+            case 2: Out += Padded(Parts.Day, 2); break;
+            case 3: Out += FormatSettings.ShortDayNames[size_t(Parts.DOW) % 7]; break;
+            case 4: Out += FormatSettings.LongDayNames[size_t(Parts.DOW) % 7]; break;
+            case 5: nested(FormatSettings.ShortDateFormat); break;
+            default: nested(FormatSettings.LongDateFormat); break;
+            }
+            i += n;
+            continue;
+        }
+        case u'm': {
+            const size_t n = std::min<size_t>(run, 4);
+            const size_t month = (Parts.Month >= 1 && Parts.Month <= 12) ? Parts.Month - 1 : 12;
+            if (n <= 2)
+                Out += Padded(Parts.Month, n);
+            else if (month < 12)
+                Out += (n == 3 ? FormatSettings.ShortMonthNames : FormatSettings.LongMonthNames)[month];
+            i += n;
+            continue;
+        }
+        case u'y':
+            if (run >= 4) {
+                Out += Padded(Parts.Year, 1);
+                i += 4;
+            } else if (run >= 2) {
+                const Sys::string year = Padded(Parts.Year, 1);
+                if (year.size() > 2) Out += year.substr(2, 2);
+                i += 2;
+            } else {
+                Out += Format[i++];
+            }
+            continue;
+        case u'h':
+        case u'n':
+        case u's': {
+            const size_t n = std::min<size_t>(run, 2);
+            Out += Padded(c == u'h' ? hour : c == u'n' ? Parts.Min : Parts.Sec, n);
+            i += n;
+            continue;
+        }
+        case u'z':
+            if (run >= 3) {
+                Out += Padded(Parts.MSec, 3);
+                i += 3;
+            } else {
+                Out += Padded(Parts.MSec, 1);
+                i += 1;
+            }
+            continue;
+        case u't':
+            nested(run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat);
+            i += std::min<size_t>(run, 2);
+            continue;
+        case u'c':
+            nested(FormatSettings.ShortDateFormat);
+            nested(FormatSettings.LongTimeFormat);
+            ++i;
+            continue;
+        case u'a':
+            if (i == markerPos) {
+                Out += markerText;
+                i += MarkerLength(marker);
+            } else {
+                Out += Format[i++];
+            }
+            continue;
+        case u':':
+            Out += UseLocaleFormatSeparator ? FormatSettings.TimeSeparator : u':';
+            ++i;
+            continue;
+        case u'/':
+            Out += UseLocaleFormatSeparator ? FormatSettings.DateSeparator : u'/';
+            ++i;
+            continue;
+        case u'"':
+        case u'\'': Out += QuotedText(Format, i); continue;
+        default: Out += Format[i++]; continue;
+        }
+    }
+}
+
+void TRTLCalendarCalc::DateTimeToString(Sys::string& Result, const Sys::string& Format, TDateTime DateTime,
+                                        bool UseLocaleFormatSeparator) {
+    uint16_t y, m, d, h, n, s, ms;
+    DecodeDateTime(DateTime, y, m, d, h, n, s, ms);
+    Result = FormatDateTimeFullToString(Format, y, m, d, h, n, s, ms, DayOfTheWeek(DateTime), UseLocaleFormatSeparator);
+}
+
+Sys::string TRTLCalendarCalc::FormatDateTime(const Sys::string& Format, TDateTime DateTime,
+                                             bool UseLocaleFormatSeparator) {
+    Sys::string result;
+    DateTimeToString(result, Format, DateTime, UseLocaleFormatSeparator);
+    return result;
+}
+
+Sys::string TRTLCalendarCalc::DateToStr(TDateTime Date) { return FormatDateTime(FormatSettings.ShortDateFormat, Date, true); }
+
+Sys::string TRTLCalendarCalc::DateTimeToStr(TDateTime DateTime) {
+    return DateToStr(DateTime) + u" " + Sys::TimeToStr(DateTime);
+}
+
+// --- The parse engine
+
+struct TRTLCalendarCalc::TParseState {
+    enum TField : uint8_t { fYear, fMonth, fDay, fHour, fMinute, fSecond, fMSec, fDOW, fMarker };
+    explicit TParseState(const Sys::string& AStr) : Str(AStr) {}
+    const Sys::string& Str;
+    size_t P = 0;
+    int32_t Year = 0;
+    uint16_t Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, MSec = 0;
+    uint8_t DOW = 0;
+    bool PM = false;
+    Sys::TSet<TField, uint16_t> Seen;
+
+    // The run of ASCII digits at P; false when there is none. Values beyond 32 bits saturate and
+    // fail the range checks that follow.
+    bool ReadNumber(int64_t& Value) {
+        const size_t start = P;
+        Value = 0;
+        for (; P < Str.size() && IsAsciiDigit(Str[P]); ++P) Value = std::min<int64_t>(Value * 10 + (Str[P] - u'0'), 1LL << 40);
+        return P > start;
+    }
+    // Stores a calendar field the first time; later it must agree.
+    template <typename T> bool Store(TField Field, T& Slot, int64_t Value) {
+        if (Seen.Contains(Field)) return Slot == Value;
+        Seen.Include(Field);
+        Slot = static_cast<T>(Value);
+        return true;
+    }
+    // A time field may be read once only.
+    bool StoreOnce(TField Field, uint16_t& Slot, int64_t Value) {
+        if (Seen.Contains(Field)) return false;
+        Seen.Include(Field);
+        Slot = static_cast<uint16_t>(Value);
+        return true;
+    }
+};
+
+namespace {
+
+// The index (0-based) of the first name that stands at Pos of S, or −1.
+template <size_t N> int FindName(const std::array<Sys::string, N>& Names, const Sys::string& S, size_t Pos) {
+    for (size_t i = 0; i < N; ++i)
+        if (!Names[i].empty() && StandsAt(S, Pos, Names[i])) return int(i);
+    return -1;
+}
+
+} // namespace
+
+bool TRTLCalendarCalc::ParseInto(TParseState& St, const Sys::string& Format, int Depth) {
+    using F = TParseState;
+    if (Depth >= MaxFormatDepth) return false;
+    for (size_t i = 0; i < Format.size();) {
+        const char16_t c = Format[i];
+        const size_t run = RunLength(Format, i, c);
+        int64_t v;
+        switch (c) {
+        case u'd': {
+            const size_t n = std::min<size_t>(run, 6);
+            i += n;
+            if (n <= 2) {
+                if (!St.ReadNumber(v) || v < 1 || v > 31 || !St.Store(F::fDay, St.Day, v)) return false;
+            } else if (n <= 4) {
+                const auto& names = n == 3 ? FormatSettings.ShortDayNames : FormatSettings.LongDayNames;
+                const int k = FindName(names, St.Str, St.P);
+                if (k < 0 || !St.Store(F::fDOW, St.DOW, k)) return false;
+                St.P += names[k].size();
+            } else if (!ParseInto(St, n == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat,
+                                  Depth + 1)) {
+                return false;
+            }
+            continue;
+        }
+        case u'm': {
+            const size_t n = std::min<size_t>(run, 4);
+            i += n;
+            if (n <= 2) {
+                if (!St.ReadNumber(v) || v < 1 || v > 12 || !St.Store(F::fMonth, St.Month, v)) return false;
+            } else {
+                const auto& names = n == 3 ? FormatSettings.ShortMonthNames : FormatSettings.LongMonthNames;
+                const int k = FindName(names, St.Str, St.P);
+                if (k < 0 || !St.Store(F::fMonth, St.Month, k + 1)) return false;
+                St.P += names[k].size();
+            }
+            continue;
+        }
+        case u'y':
+            if (run == 1) {
+                ++i;
+                continue;
+            }
+            if (!St.ReadNumber(v)) return false;
+            if (run == 4) {
+                i += 4;
+            } else {
+                i += 2;
+                if (v < FormatSettings.TwoDigitYearCenturyWindow) v += 100;
+                v += ShortYearStartingCentury;
+            }
+            if (!(MinYear < v && v < MaxYear) || !St.Store(F::fYear, St.Year, v)) return false;
+            continue;
+        case u'h':
+        case u'n':
+        case u's': {
+            i += std::min<size_t>(run, 2);
+            const int64_t limit = c == u'h' ? 24 : 60;
+            uint16_t& slot = c == u'h' ? St.Hour : c == u'n' ? St.Minute : St.Second;
+            const F::TField field = c == u'h' ? F::fHour : c == u'n' ? F::fMinute : F::fSecond;
+            if (!St.ReadNumber(v) || v >= limit || !St.StoreOnce(field, slot, v)) return false;
+            continue;
+        }
+        case u'z':
+            // The whole run is one element: it reads what both "z" and "zzz" write.
+            i += run;
+            if (!St.ReadNumber(v) || v >= 1000 || !St.StoreOnce(F::fMSec, St.MSec, v)) return false;
+            continue;
+        case u't':
+            i += std::min<size_t>(run, 2);
+            if (!ParseInto(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat, Depth + 1))
+                return false;
+            continue;
+        case u'c':
+            ++i;
+            if (!ParseInto(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, Depth + 1))
+                return false;
+            continue;
+        case u'a': {
+            const TMarker marker = MarkerAt(Format, i);
+            if (marker == TMarker::None) {
+                ++i;
+                continue;
+            }
+            i += MarkerLength(marker);
+            Sys::string am, pm;
+            switch (marker) {
+            case TMarker::VeryShort:
+                if (TimeAMVeryShortString) am = Sys::string(1, TimeAMVeryShortString);
+                if (TimePMVeryShortString) pm = Sys::string(1, TimePMVeryShortString);
+                break;
+            case TMarker::Settings:
+                am = FormatSettings.TimeAMString;
+                pm = FormatSettings.TimePMString;
+                break;
+            default:
+                am = TimeAMLongString;
+                pm = TimePMLongString;
+                break;
+            }
+            // An empty marker text would stand everywhere; it never matches.
+            bool isPM;
+            if (!am.empty() && StandsAtIgnoreCase(St.Str, St.P, am)) {
+                if (St.Hour > 12) return false;
+                isPM = false;
+                St.P += am.size();
+            } else if (!pm.empty() && StandsAtIgnoreCase(St.Str, St.P, pm)) {
+                isPM = true;
+                St.P += pm.size();
+            } else {
+                return false;
+            }
+            if (St.Seen.Contains(F::fMarker) && St.PM != isPM) return false;
+            St.Seen.Include(F::fMarker);
+            St.PM = isPM;
+            continue;
+        }
+        case u'"':
+        case u'\'': {
+            const Sys::string text = QuotedText(Format, i);
+            if (!StandsAt(St.Str, St.P, text)) return false;
+            St.P += text.size();
+            continue;
+        }
+        default:
+            if (St.P >= St.Str.size() || St.Str[St.P] != c) return false;
+            ++St.P;
+            ++i;
+            continue;
+        }
+    }
+    return true;
+}
+
+bool TRTLCalendarCalc::FormatStringFullToDateTime(const Sys::string& Format, const Sys::string& Str,
+                                                  TDateTime& DateTime) {
+    using F = TParseState;
+    TParseState st(Str);
+    if (!ParseInto(st, Format, 0)) return false;
+    if (!st.Seen.Contains(F::fYear)) st.Year = CurrentYear();
+    if (!st.Seen.Contains(F::fMonth)) st.Month = CurrentMonth();
+    if (!st.Seen.Contains(F::fDay)) st.Day = CurrentDay();
+    if (st.Seen.Contains(F::fMarker)) {
+        if (!st.PM) {
+            if (st.Hour > 12) return false;
+        } else {
+            if (st.Hour == 0) return false;
+            // 12 with the afternoon marker is midnight; 12 with the morning marker stays noon.
+            if (st.Hour <= 12) st.Hour = static_cast<uint16_t>((st.Hour + 12) % 24);
+        }
+    }
+    if (st.Year < 0 || st.Year > 0xFFFF) return false;
+    TDateTime value;
+    if (!TryEncodeDateTime(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second, st.MSec,
+                           value))
+        return false;
+    if (st.Seen.Contains(F::fDOW) && uint8_t(DayOfTheWeek(value)) != st.DOW) return false;
+    DateTime = value;
+    return true;
+}
+
+void TRTLCalendarCalc::StringToDateTime(TDateTime& DateTime, const Sys::string& Format, const Sys::string& Str) {
+    if (!FormatStringFullToDateTime(Format, Str, DateTime)) ConvertErrorFmt(Sys::SInvalidDateTime, {Str});
+}
+
+bool TRTLCalendarCalc::TryStrToDateTime(const Sys::string& S, TDateTime& Value, const Sys::string& FormatStr) {
+    return FormatStringFullToDateTime(FormatStr, S, Value);
+}
+
+bool TRTLCalendarCalc::TryStrToDateTime(const Sys::string& S, TDateTime& Value) {
+    return FormatStringFullToDateTime(FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, S, Value);
+}
+
+bool TRTLCalendarCalc::TryStrToDate(const Sys::string& S, TDateTime& Value) {
+    return FormatStringFullToDateTime(FormatSettings.ShortDateFormat, S, Value);
+}
+
+TDateTime TRTLCalendarCalc::StrToDate(const Sys::string& S) {
+    TDateTime result;
+    if (!TryStrToDate(S, result)) ConvertErrorFmt(Sys::SInvalidDate, {S});
+    return result;
+}
+
+TDateTime TRTLCalendarCalc::StrToDateTime(const Sys::string& S) {
+    TDateTime result;
+    if (!TryStrToDateTime(S, result)) ConvertErrorFmt(Sys::SInvalidDateTime, {S});
+    return result;
+}
+
+TDateTime TRTLCalendarCalc::StrToDateDef(const Sys::string& S, TDateTime Default) {
+    TDateTime result;
+    return TryStrToDate(S, result) ? result : Default;
+}
+
+TDateTime TRTLCalendarCalc::StrToDateTimeDef(const Sys::string& S, TDateTime Default) {
+    TDateTime result;
+    return TryStrToDateTime(S, result) ? result : Default;
+}
+
+// --- The field locator
+
+struct TRTLCalendarCalc::TLocatorState {
+    const Sys::string& Text;
+    int32_t Index;
+    bool TwelveHour;
+    size_t P = 0;
+    int32_t Count = 0;
+    TRTLDateTimeMaskType Kind = hdmtNone;
+    int32_t SelStart = 0, SelLength = 0;
+    bool VariableWidth = true;
+
+    bool Done() const { return Count >= Index; }
+    // Records a field of Length characters at P.
+    void Record(TRTLDateTimeMaskType AKind, size_t Length, bool TwoLetterForm) {
+        SelStart = static_cast<int32_t>(P + 1);
+        SelLength = static_cast<int32_t>(Length);
+        P += Length;
+        if (++Count == Index) {
+            Kind = AKind;
+            if (TwoLetterForm) VariableWidth = false;
+        }
+    }
+    void RecordNumber(TRTLDateTimeMaskType AKind, bool TwoLetterForm) {
+        size_t n = 0;
+        while (P + n < Text.size() && IsAsciiDigit(Text[P + n])) ++n;
+        Record(AKind, n, TwoLetterForm);
+    }
+};
+
+bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, int Depth) {
+    if (Depth >= MaxFormatDepth) return false;
+    for (size_t i = 0; i < Format.size() && !St.Done();) {
+        const char16_t c = Format[i];
+        const size_t run = RunLength(Format, i, c);
+        switch (c) {
+        case u'd': {
+            const size_t n = std::min<size_t>(run, 6);
+            i += n;
+            if (n <= 2) {
+                St.RecordNumber(hdmtDay, n == 2);
+            } else if (n <= 4) {
+                // A day name is no field, but the walk must get past it to find the fields after it.
+                const auto& names = n == 3 ? FormatSettings.ShortDayNames : FormatSettings.LongDayNames;
+                const int k = FindName(names, St.Text, St.P);
+                if (k >= 0) St.P += names[k].size();
+            } else if (!LocateIn(St, n == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat,
+                                 Depth + 1)) {
+                return false;
+            }
+            continue;
+        }
+        case u'm': {
+            const size_t n = std::min<size_t>(run, 4);
+            i += n;
+            if (n <= 2) {
+                St.RecordNumber(hdmtMonth, n == 2);
+                continue;
+            }
+            // The long name first: a short name is often its beginning.
+            const Sys::string* name = nullptr;
+            if (const int k = FindName(FormatSettings.LongMonthNames, St.Text, St.P); k >= 0)
+                name = &FormatSettings.LongMonthNames[k];
+            else if (const int l = FindName(FormatSettings.ShortMonthNames, St.Text, St.P); l >= 0)
+                name = &FormatSettings.ShortMonthNames[l];
+            if (!name) return false;
+            St.Record(hdmtLongMonth, name->size(), false);
+            continue;
+        }
+        case u'y':
+            if (run == 1) {
+                ++i;
+                continue;
+            }
+            i += run == 4 ? 4 : 2;
+            St.RecordNumber(run == 4 ? hdmtLongYear : hdmtYear, true);
+            continue;
+        case u'h':
+        case u'n':
+        case u's': {
+            const size_t n = std::min<size_t>(run, 2);
+            i += n;
+            St.RecordNumber(c == u'h' ? (St.TwelveHour ? hdmt12Hour : hdmt24Hour) : c == u'n' ? hdmtMinute : hdmtSecond,
+                            n == 2);
+            continue;
+        }
+        case u'z':
+            i += run;
+            St.RecordNumber(hdmtMilliSec, run >= 2);
+            continue;
+        case u't':
+            i += std::min<size_t>(run, 2);
+            if (!LocateIn(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat, Depth + 1))
+                return false;
+            continue;
+        case u'c':
+            ++i;
+            if (!LocateIn(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, Depth + 1))
+                return false;
+            continue;
+        case u'a': {
+            const TMarker marker = MarkerAt(Format, i);
+            if (marker == TMarker::None) {
+                ++i;
+                continue;
+            }
+            i += MarkerLength(marker);
+            Sys::string texts[2];
+            TRTLDateTimeMaskType kind;
+            if (marker == TMarker::VeryShort) {
+                texts[0] = Sys::string(TimeAMVeryShortString ? 1 : 0, TimeAMVeryShortString);
+                texts[1] = Sys::string(TimePMVeryShortString ? 1 : 0, TimePMVeryShortString);
+                kind = hdmtAmPmVeryShort;
+            } else if (marker == TMarker::Long) {
+                texts[0] = TimeAMLongString;
+                texts[1] = TimePMLongString;
+                kind = hdmtAmPmShort;
+            } else {
+                texts[0] = FormatSettings.TimeAMString;
+                texts[1] = FormatSettings.TimePMString;
+                kind = hdmtAmPm;
+            }
+            const Sys::string* found = nullptr;
+            for (const Sys::string& t : texts)
+                if (!found && !t.empty() && StandsAtIgnoreCase(St.Text, St.P, t)) found = &t;
+            if (!found) return false;
+            St.Record(kind, found->size(), false);
+            continue;
+        }
+        case u'"':
+        case u'\'': {
+            const Sys::string text = QuotedText(Format, i);
+            if (!StandsAt(St.Text, St.P, text)) return false;
+            St.P += text.size();
+            continue;
+        }
+        default:
+            if (St.P >= St.Text.size() || St.Text[St.P] != c) return false;
+            ++St.P;
+            ++i;
+            continue;
+        }
+    }
+    return true;
+}
+
+TRTLCalendarCalc::TRTLDateTimeMaskType TRTLCalendarCalc::Parser(int32_t Index, const Sys::string& Text,
+                                                                const Sys::string& Format, int32_t& SelStart,
+                                                                int32_t& SelLength, bool& VariableWidth) {
+    const bool twelveHour = Format.find(u"a/p") != Sys::string::npos || Format.find(u"am/pm") != Sys::string::npos ||
+                            Format.find(u"ampm") != Sys::string::npos;
+    TLocatorState st{Text, Index, twelveHour};
+    VariableWidth = true;
+    if (Index < 1 || !LocateIn(st, Format, 0) || !st.Done()) return hdmtNone;
+    SelStart = st.SelStart;
+    SelLength = st.SelLength;
+    VariableWidth = st.VariableWidth;
+    return st.Kind;
+}
+
+// --- The registry
+
+namespace {
+std::unique_ptr<TRTLCalendarCalcFactory> FCurrent;
+} // namespace
+
+Sys::string TRTLCalendarCalcSystems::Default;
+
+TRTLCalendarCalcFactory& TRTLCalendarCalcFactory::Current() {
+    if (!FCurrent) FCurrent = std::make_unique<TRTLCalendarCalcFactory>();
+    return *FCurrent;
+}
+
+void TRTLCalendarCalcFactory::ClassFinalize() { FCurrent.reset(); }
+
+void TRTLCalendarCalcFactory::RegisterCalendarCalcSystem(const Sys::string& Name, TRTLCalendarCalcClass CalendarCalcSystem) {
+    if (!FCalendarSystems.emplace(Name, CalendarCalcSystem).second)
+        throw Sys::EListError(u"Duplicates not allowed: " + Name);
+}
+
+void TRTLCalendarCalcFactory::ReregisterCalendarCalcSystem(const Sys::string& Name,
+                                                           TRTLCalendarCalcClass CalendarCalcSystem) {
+    FCalendarSystems[Name] = CalendarCalcSystem;
+}
+
+void TRTLCalendarCalcFactory::UnregisterCalendarCalcSystem(const Sys::string& Name) { FCalendarSystems.erase(Name); }
+
+TRTLCalendarCalcClass TRTLCalendarCalcFactory::GetCalendarCalcSystem(const Sys::string& Name) const {
+    const auto found = FCalendarSystems.find(Name);
+    if (found == FCalendarSystems.end()) throw Sys::EListError(u"Item not found: " + Name);
+    return found->second;
+}
+
+bool TRTLCalendarCalcFactory::TryGetCalendarCalcSystem(const Sys::string& Name,
+                                                       TRTLCalendarCalcClass& ACalendarCalcSystem) const {
+    const auto found = FCalendarSystems.find(Name);
+    if (found == FCalendarSystems.end()) return false;
+    ACalendarCalcSystem = found->second;
+    return true;
+}
+
+TRTLCalendarCalcClass TRTLCalendarCalcFactory::GetCalendarCalcSystemOrDefault(const Sys::string& Name) const {
+    TRTLCalendarCalcClass result;
+    if (TryGetCalendarCalcSystem(Name, result)) return result;
+    return GetCalendarCalcSystem(FDefaultCalendarName.empty() ? TRTLCalendarCalcSystems::Default : FDefaultCalendarName);
+}
+
+std::unique_ptr<TRTLCalendarCalc> TRTLCalendarCalcFactory::CreateCalendar(const Sys::string& Name,
+                                                                        const Sys::string& Locale) const {
+    TRTLCalendarCalcClass cls;
+    return TryGetCalendarCalcSystem(Name, cls) ? cls(Locale) : nullptr;
+}
+
+void TRTLCalendarCalcFactory::CalendarsList(const std::function<void(const Sys::string&)>& Proc) const {
+    for (const auto& entry : FCalendarSystems) Proc(entry.first);
+}
+
+} // namespace Zarvel
