@@ -144,11 +144,15 @@ uint32_t ChineseByte(size_t Index) {
     return static_cast<unsigned char>(ChineseData[Index]);
 }
 
-// The first year and the number of years the table claims; false when it is too short to say.
+// The table's first year and the number of years it holds: those its count claims whose values lie
+// inside the table, so that a short table is never read past its end. False without a header.
 bool ChineseYears(int64_t& FirstYear, int64_t& Count) {
     if (ChineseData.size() < ChineseHeaderSize) return false;
-    Count = ChineseByte(0) | ChineseByte(1) << 8;
     FirstYear = ChineseByte(4) | ChineseByte(5) << 8;
+    const size_t held = ChineseData.size() < ChineseHeaderSize + 3
+                            ? 0
+                            : (ChineseData.size() - ChineseHeaderSize - 3) / ChineseRecordSize + 1;
+    Count = std::min<int64_t>(ChineseByte(0) | ChineseByte(1) << 8, int64_t(held));
     return true;
 }
 
@@ -158,7 +162,6 @@ bool ChineseYear(int64_t Y, TYearRecord& R) {
     const int64_t k = Y - firstYear;
     if (k < 0 || k >= count) return false;
     const size_t at = ChineseHeaderSize + ChineseRecordSize * size_t(k);
-    if (at + 3 > ChineseData.size()) return false; // the table is shorter than its count says
     const uint32_t v = ChineseByte(at) | ChineseByte(at + 1) << 8 | ChineseByte(at + 2) << 16;
     for (size_t i = 0; i < 13; ++i) R.Lengths[i] = uint8_t(29 + (v >> i & 1));
     const uint32_t w = v >> 13;
