@@ -22,7 +22,7 @@ commands:
   show      (not available yet)
   format    (not available yet)
   parse     (not available yet)
-Every command takes --help.
+convert and table take --help.
 
 Calendar kinds (KIND):
   gregorian  proleptic Gregorian, astronomical years (year 0 is 1 BC)
