@@ -748,11 +748,18 @@ Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Form
 void TRTLCalendarCalc::FormatInto(Sys::string& Out, const Sys::string& Format, const TDateParts& Parts,
                                   bool UseLocaleFormatSeparator, int Depth) {
     if (Depth >= MaxFormatDepth) return;
-    // The first "a" that starts a marker decides the twelve-hour clock and its text.
+    // The first "a" that starts a marker decides the twelve-hour clock and its text; a marker inside
+    // quoted text is text, not a marker.
     size_t markerPos = Sys::string::npos;
     TMarker marker = TMarker::None;
-    for (size_t p = 0; p < Format.size() && marker == TMarker::None; ++p)
+    for (size_t p = 0; p < Format.size() && marker == TMarker::None;) {
+        if (Format[p] == u'"' || Format[p] == u'\'') {
+            QuotedText(Format, p);
+            continue;
+        }
         if (LowerAscii(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None) markerPos = p;
+        ++p;
+    }
     uint16_t hour = Parts.Hour;
     Sys::string markerText;
     if (marker != TMarker::None) {

@@ -95,8 +95,8 @@ struct TFormatSettings {
     string LongDateFormat = u"dddd, dd MMMM yyyy";
     string TimeAMString = u"AM";
     string TimePMString = u"PM";
-    string ShortTimeFormat = u"HH:mm";
-    string LongTimeFormat = u"HH:mm:ss";
+    string ShortTimeFormat = u"hh:mm";
+    string LongTimeFormat = u"hh:mm:ss";
     std::array<string, 12> ShortMonthNames = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                               u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
     std::array<string, 12> LongMonthNames = {u"January", u"February", u"March",     u"April",
