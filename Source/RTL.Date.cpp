@@ -274,7 +274,7 @@ void TRTLCalendarCalc::DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, ui
     }
 }
 
-void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
+void TRTLCalendarCalc::StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths) {
     const int32_t sign = NumberOfMonths < 0 ? -1 : 1;
     Year = static_cast<uint16_t>(Year + NumberOfMonths / 12);
     Month = static_cast<uint16_t>(Month + NumberOfMonths % 12);
@@ -282,6 +282,10 @@ void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day,
         Year = static_cast<uint16_t>(Year + sign);
         Month = static_cast<uint16_t>(Month - 12 * sign);
     }
+}
+
+void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
+    StepMonths(Year, Month, NumberOfMonths);
     const uint16_t days = DaysInAMonth(Year, Month);
     if (Day > days) Day = days;
 }

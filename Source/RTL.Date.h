@@ -4,6 +4,7 @@
 // and parsing). Calendars are created by name through TRTLCalendarCalcFactory.
 #pragma once
 
+#include "DTConst.h"
 #include "System.DateUtils.h"
 #include "System.SysUtils.h"
 
@@ -49,27 +50,9 @@ using TRTLCalendarCalcClass = std::unique_ptr<TRTLCalendarCalc> (*)(const Sys::s
 class TRTLCalendarCalc {
 public:
     enum class TCalendarType : uint8_t { SolarCalendar, LunarCalendar };
-    enum TRTLDateTimeMaskType : uint8_t {
-        hdmtDay,
-        hdmtMonth,
-        hdmtLongMonth,
-        hdmtGhamariLongMonth,
-        hdmtJulianShortMonth,
-        hdmtJulianLongMonth,
-        hdmtYear,
-        hdmtLongYear,
-        hdmt12Hour,
-        hdmt24Hour,
-        hdmtMinute,
-        hdmtSecond,
-        hdmtMilliSec,
-        hdmtAmPmVeryShort,
-        hdmtAmPmShort,
-        hdmtAmPmLong,
-        hdmtAmPm,
-        hdmtCustom,
-        hdmtNone
-    };
+    // The fields of a date-time format: the date library's list.
+    using TRTLDateTimeMaskType = TJhDateTimeMaskType;
+    using enum TJhDateTimeMaskType;
 
     virtual ~TRTLCalendarCalc() = default;
 
@@ -294,6 +277,9 @@ protected:
     virtual void Initialize();
     virtual Sys::TFormatSettings DoGetFormatSettings();
     virtual void InitCenturyWindows();
+
+    // The month and year step of IncAMonth, without its clamp of the day.
+    static void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths);
 
     void SetLocale(const Sys::string& ALocale);
     Sys::TFormatSettings GetFormatSettings();

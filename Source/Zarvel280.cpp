@@ -3,6 +3,9 @@
 // class's one-time initialisation runs just before its unit's.
 #include "DTConst.h"
 #include "InitLocale.h"
+#include "RTL.Date.Custom.h"
+#include "RTL.Date.Hijri.h"
+#include "RTL.Date.Jalali.h"
 #include "RTL.Date.Julian.h"
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
@@ -22,7 +25,11 @@ struct TPackage {
         InitializeUnicodeEngineTypes();
         InitializeDTConst();
         InitializeInitLocale();
-        // The calendars register in the order of their units; "Gregorian" comes last.
+        // The calendars register in the order of their units; the last one to claim the default name
+        // is "IslamicTabular".
+        InitializeRTLDateJalali();
+        InitializeRTLDateHijri();
+        InitializeRTLDateCustom();
         InitializeRTLDateJulian();
     }
     ~TPackage() {

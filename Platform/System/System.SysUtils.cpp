@@ -186,6 +186,22 @@ string DatePattern(icu::DateFormat::EStyle DateStyle, icu::DateFormat::EStyle Ti
 
 } // namespace
 
+TFormatSettings TFormatSettings::Empty() {
+    TFormatSettings fs;
+    fs.CurrencyString.clear();
+    fs.CurrencyDecimals = 0;
+    fs.ThousandSeparator = fs.DecimalSeparator = fs.DateSeparator = fs.TimeSeparator = fs.ListSeparator = 0;
+    for (string* s : {&fs.ShortDateFormat, &fs.LongDateFormat, &fs.TimeAMString, &fs.TimePMString,
+                      &fs.ShortTimeFormat, &fs.LongTimeFormat})
+        s->clear();
+    for (auto* names : {&fs.ShortMonthNames, &fs.LongMonthNames})
+        for (string& name : *names) name.clear();
+    for (auto* names : {&fs.ShortDayNames, &fs.LongDayNames})
+        for (string& name : *names) name.clear();
+    fs.TwoDigitYearCenturyWindow = 0;
+    return fs;
+}
+
 TFormatSettings TFormatSettings::Create(const string& LocaleName) {
     TFormatSettings fs;
     if (LocaleName.empty()) return fs;

@@ -108,6 +108,8 @@ struct TFormatSettings {
     uint16_t TwoDigitYearCenturyWindow = 50;
 
     static TFormatSettings Invariant() { return {}; }
+    // Every text empty, every character and number zero.
+    static TFormatSettings Empty();
     // The settings of a locale named as "fa-IR", "fa_IR" or "en"; an empty name gives the invariant
     // settings. A name ICU does not know raises EArgumentException.
     static TFormatSettings Create(const string& LocaleName);
