@@ -55,8 +55,19 @@ TEST(ToolDate, BadDatesAndUsage) {
         {"date convert --kind mayan 2024 1 1", 2},
         {"date convert --kind gregorian 2024 1", 2},
         {"date table --kind persian --from 2024-01-01", 2},
-        {"date table --calendar Jalali --from 2024-01-01 --to 2024-01-02", 2},
-        {"date show", 2},
+        {"date table --calendar Jalali --kind persian --from 2024-01-01 --to 2024-01-02", 2},
+        {"date table --calendar jalali --from 2024-01-01 --to 2024-01-02", 1}, // names are case-sensitive
+        {"date table --calendar Jalali --from 2949-01-01 --to 2949-12-31", 1}, // beyond 2327
+        {"date show 2024-13-01", 1},
+        {"date show --calendar Custom 2024-01-01", 1}, // no rules supplied
+        {"date format --calendar Gregorian --format yyyy 2024-01-01T25:00", 1},
+        {"date format --calendar Gregorian --locale xx-YY --format yyyy 2024-01-01", 1},
+        {"date parse --calendar Jalali --format yyyy/mm/dd 1403/13/01", 1},
+        {"date format --calendar Gregorian 2024-01-01", 2},
+        {"date parse --format yyyy 2024", 2},
+        {"date show --help", 0},
+        {"date format --help", 0},
+        {"date parse --help", 0},
         {"date", 2},
         {"date nosuch", 2},
         {"date --help", 0},
@@ -64,4 +75,31 @@ TEST(ToolDate, BadDatesAndUsage) {
         {"date table --help", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(RunTool(c.Arguments).Status, c.Status) << c.Arguments;
+}
+
+TEST(ToolDate, CalendarsByName) {
+    const struct {
+        const char* Arguments;
+        const char* Out;
+    } cases[] = {
+        {"date show 2024-03-20", "Jalali\t1403-01-01\t1403/فروردین/1-چهارشنبه\n"
+                                 "IslamicTabular\t1445-09-10\t10 رمضان 1445\n"
+                                 "Gregorian\t2024-03-20\tWednesday, 20 March 2024\n"},
+        {"date show --calendar Gregorian --json 2024-03-20",
+         "[\n  {\"calendar\": \"Gregorian\", \"year\": 2024, \"month\": 3, \"day\": 20, \"long\": "
+         "\"Wednesday, 20 March 2024\"}\n]\n"},
+        {"date format --calendar Jalali --format 'yyyy/mm/dd hh:nn ampm' 2024-03-20T13:05",
+         "1403/01/01 01:05 بعد از ظهر\n"},
+        {"date format --calendar Gregorian --locale de --format 'dddd d mmmm' '2024-03-05 10:00:00.250'",
+         "Dienstag 5 März\n"},
+        {"date parse --calendar Jalali --format 'yyyy/mm/dd h:nn a/p' '1403/12/30 9:15 ع'", "2025-03-20T21:15:00.000\n"},
+        {"date parse --calendar IslamicTabular --format yyyy/mm/dd 1445/01/01", "2023-07-19T00:00:00.000\n"},
+        {"date table --calendar Jalali --from 2024-03-19 --to 2024-03-20", "2024-03-19\t1402\t12\t29\n"
+                                                                         "2024-03-20\t1403\t1\t1\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunTool(c.Arguments);
+        EXPECT_EQ(r.Status, 0) << c.Arguments;
+        EXPECT_EQ(r.Out, c.Out) << c.Arguments;
+    }
 }

@@ -1,9 +1,13 @@
-// zarvel date: Julian day numbers and calendars: converting dates between calendar kinds and listing
-// the days of a Gregorian range in one kind.
+// zarvel date: Julian day numbers and calendars: converting dates between calendar kinds, listing the
+// days of a Gregorian range in a kind or a calendar by name, and showing, formatting and parsing dates
+// of the calendars by name.
 #include "Arguments.h"
 #include "Commands.h"
 
 #include "Date.h"
+#include "RTL.Date.Custom.h"
+#include "System.Character.h"
+#include "System.DateUtils.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,10 +23,13 @@ Julian day numbers, calendars, and date formatting and parsing.
 commands:
   convert   a date of one calendar kind as a date of another
   table     every day of a Gregorian range, with its date in one calendar kind
-  show      (not available yet)
-  format    (not available yet)
-  parse     (not available yet)
-convert and table take --help.
+  show      a day in every calendar by name, with the calendar's long date format
+  format    a date and time formatted in a calendar by name
+  parse     a text read as a date and time of a calendar by name
+Every command takes --help.
+
+Calendars by name (NAME, case-sensitive): Jalali, IslamicTabular, Gregorian, and Custom, whose rules
+an application supplies (it has none here).
 
 Calendar kinds (KIND):
   gregorian  proleptic Gregorian, astronomical years (year 0 is 1 BC)
@@ -44,16 +51,48 @@ Output: one line "Y M D", the date in the --to calendar.
 Exit status 1 when Y M D is not a date of KIND, or when its day has no date in the --to calendar.
 )";
 
-constexpr const char* TableHelp = R"(usage: zarvel date table --kind KIND --from YYYY-MM-DD --to YYYY-MM-DD
+constexpr const char* TableHelp = R"(usage: zarvel date table (--kind KIND | --calendar NAME) --from YYYY-MM-DD --to YYYY-MM-DD
 
 Lists every day from --from to --to, both included. The bounds are proleptic Gregorian dates with
-years 1 to 9999. KIND: gregorian, julian, hebrew, islamic, french, persian (see zarvel date --help).
-(--calendar NAME, for the calendars by name, is not available yet.)
+years 1 to 9999. KIND: gregorian, julian, hebrew, islamic, french, persian (the day-number kinds);
+NAME: Jalali, IslamicTabular, Gregorian (the calendars by name). See zarvel date --help.
 
 Output: one line per day, tab-separated:
   YYYY-MM-DD  Y  M  D
-the Gregorian date, then the day's year, month and day in KIND.
-Exit status 1 for a malformed or invalid bound, --from after --to, or a day without a date in KIND.
+the Gregorian date, then the day's year, month and day in KIND or NAME.
+Exit status 1 for a malformed or invalid bound, --from after --to, an unknown NAME, or a day
+without a date in the calendar.
+)";
+
+constexpr const char* ShowHelp = R"(usage: zarvel date show [--calendar NAME] [--locale L] [--json] [YYYY-MM-DD]
+
+Shows a day (default today) in every calendar by name, or in NAME only, each with its own month
+names and long date format. --locale gives the calculators a locale (each calendar's own default
+otherwise: "fa-Ir" for Jalali, "ar" for IslamicTabular, the invariant settings for Gregorian).
+A calendar whose rules are not supplied (Custom) is left out.
+
+Output: one line per calendar, tab-separated:
+  NAME  Y-MM-DD  LONG-DATE
+or, with --json, one array of {"calendar", "year", "month", "day", "long"} objects.
+)";
+
+constexpr const char* FormatHelp = R"(usage: zarvel date format --calendar NAME --format FMT [--locale L] DATETIME
+
+Formats DATETIME, a proleptic Gregorian YYYY-MM-DD with an optional time THH:MM[:SS[.mmm]] (or a
+blank instead of T), in calendar NAME with format FMT: d dd ddd dddd ddddd dddddd, m mm mmm mmmm,
+yy yyyy, h hh, n nn, s ss, z zzz, t tt, c, the markers am/pm a/p ampm, ":" and "/" (the locale's
+separators), and text in quotes.
+
+Output: the formatted text on one line.
+)";
+
+constexpr const char* ParseHelp = R"(usage: zarvel date parse --calendar NAME --format FMT [--locale L] TEXT
+
+Reads TEXT as a date and time of calendar NAME written in format FMT (the letters of zarvel date
+format --help). Missing date parts are today's, missing time parts 0.
+
+Output: the instant as a proleptic Gregorian YYYY-MM-DDTHH:MM:SS.mmm.
+Exit status 1 when TEXT does not parse.
 )";
 
 const std::vector<std::string> KindNames = {"gregorian", "julian", "hebrew", "islamic", "french", "persian"};
@@ -149,18 +188,152 @@ void AppendIso(std::string& Out, int32_t J) {
     throw TInputError(day + " has no " + KindNames[size_t(Kind)] + " date");
 }
 
+// TDateTime day 0 is J 2415019.
+constexpr int32_t DateTimeDelta = 2415019;
+
+// YYYY-MM-DD with an optional THH:MM[:SS[.mmm]] (or a blank for the T).
+Sys::TDateTime IsoDateTime(const std::string& Text) {
+    const double day = IsoDay(Text.substr(0, 10)) - DateTimeDelta;
+    if (Text.size() == 10) return day;
+    const std::string time = Text.substr(11);
+    const bool shaped = (Text[10] == 'T' || Text[10] == ' ') && (time.size() == 5 || time.size() == 8 || time.size() == 12) &&
+                        time[2] == ':' && (time.size() == 5 || time[5] == ':') && (time.size() < 12 || time[8] == '.');
+    Sys::TDateTime fraction;
+    if (!shaped || !Sys::TryEncodeTime(uint16_t(Number(time.substr(0, 2))), uint16_t(Number(time.substr(3, 2))),
+                                       uint16_t(time.size() >= 8 ? Number(time.substr(6, 2)) : 0),
+                                       uint16_t(time.size() == 12 ? Number(time.substr(9, 3)) : 0), fraction))
+        throw TInputError("'" + Text + "' is not a date and time YYYY-MM-DDTHH:MM[:SS[.mmm]]");
+    return Sys::ComposeDateTime(int32_t(day), fraction);
+}
+
+std::string IsoText(Sys::TDateTime Value) {
+    std::string out;
+    AppendIso(out, Sys::DayOf(Value) + DateTimeDelta);
+    uint16_t h, n, s, ms;
+    Sys::DecodeTime(Value, h, n, s, ms);
+    char time[32];
+    std::snprintf(time, sizeof time, "T%02u:%02u:%02u.%03u", h, n, s, ms);
+    return out + time;
+}
+
+// The calendars by name in the order they register.
+const std::vector<std::string> CalendarNames = {"Jalali", "IslamicTabular", "Custom", "Gregorian"};
+
+std::unique_ptr<Zarvel::TRTLCalendarCalc> Calendar(const std::string& Name, const std::string& Locale) {
+    auto calc = Zarvel::TRTLCalendarCalcFactory::Current().CreateCalendar(Sys::Utf8ToString(Name),
+                                                                          Sys::Utf8ToString(Locale));
+    if (!calc) throw TInputError("unknown calendar '" + Name + "' (the names are Jalali, IslamicTabular, Custom, Gregorian)");
+    return calc;
+}
+
+// The calculator of --calendar, with --locale.
+std::unique_ptr<Zarvel::TRTLCalendarCalc> Calendar(const TArguments& Args) {
+    if (!Args.Has("calendar")) throw TUsageError("--calendar is required");
+    return Calendar(Args.Value("calendar", ""), Args.Value("locale", ""));
+}
+
+int Show(const std::vector<std::string>& Args) {
+    const TArguments args(Args, {{"calendar", true}, {"locale", true}, {"json"}}, 1);
+    if (args.Has("help")) {
+        std::cout << ShowHelp;
+        return 0;
+    }
+    const Sys::TDateTime day = args.Positionals().empty() ? Sys::Today() : IsoDateTime(args.Positionals()[0]);
+    std::vector<std::string> names = CalendarNames;
+    if (args.Has("calendar")) names = {args.Value("calendar", "")};
+    std::string out = args.Has("json") ? "[" : "";
+    for (const std::string& name : names) {
+        const auto calc = Calendar(name, args.Value("locale", ""));
+        uint16_t y, m, d;
+        Sys::string longDate;
+        try {
+            calc->DecodeDate(day, y, m, d);
+            longDate = calc->FormatDateTime(calc->FormatSettings.LongDateFormat, day);
+        } catch (const Zarvel::ECustomCalendarNoEventError&) {
+            if (args.Has("calendar")) throw;
+            continue; // a calendar without its rules has nothing to show
+        }
+        char date[32];
+        std::snprintf(date, sizeof date, "%u-%02u-%02u", y, m, d);
+        if (args.Has("json")) {
+            out += std::string(out.size() > 1 ? "," : "") + "\n  {\"calendar\": \"" + name + "\", \"year\": " +
+                   std::to_string(y) + ", \"month\": " + std::to_string(m) + ", \"day\": " + std::to_string(d) +
+                   ", \"long\": " + JsonString(longDate) + "}";
+        } else {
+            out += name + "\t" + date + "\t" + Utf8(longDate) + "\n";
+        }
+    }
+    if (args.Has("json")) out += "\n]\n";
+    std::cout << out;
+    return 0;
+}
+
+int FormatCommand(const std::vector<std::string>& Args) {
+    const TArguments args(Args, {{"calendar", true}, {"format", true}, {"locale", true}}, 1);
+    if (args.Has("help")) {
+        std::cout << FormatHelp;
+        return 0;
+    }
+    if (!args.Has("format") || args.Positionals().size() != 1) throw TUsageError("format needs --format and DATETIME");
+    const auto calc = Calendar(args);
+    const Sys::TDateTime value = IsoDateTime(args.Positionals()[0]);
+    std::cout << Utf8(calc->FormatDateTime(Sys::Utf8ToString(args.Value("format", "")), value)) << "\n";
+    return 0;
+}
+
+int Parse(const std::vector<std::string>& Args) {
+    const TArguments args(Args, {{"calendar", true}, {"format", true}, {"locale", true}}, 1);
+    if (args.Has("help")) {
+        std::cout << ParseHelp;
+        return 0;
+    }
+    if (!args.Has("format") || args.Positionals().size() != 1) throw TUsageError("parse needs --format and TEXT");
+    const auto calc = Calendar(args);
+    Sys::TDateTime value;
+    const std::string text = args.Positionals()[0], format = args.Value("format", "");
+    if (!calc->TryStrToDateTime(Sys::Utf8ToString(text), value, Sys::Utf8ToString(format)))
+        throw TInputError("'" + text + "' is not a date and time of the format '" + format + "'");
+    std::cout << IsoText(value) << "\n";
+    return 0;
+}
+
+// Every day of a Gregorian range in a calendar by name.
+int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
+    const auto calc = Calendar(Args);
+    uint16_t y, m, d;
+    // Decoding the bounds first reports a range outside the calendar before anything is printed.
+    for (int32_t bound : {First, Last}) calc->DecodeDate(bound - DateTimeDelta, y, m, d);
+    std::string out;
+    for (int32_t j = First; j <= Last; ++j) {
+        calc->DecodeDate(j - DateTimeDelta, y, m, d);
+        AppendIso(out, j);
+        for (int32_t part : {int32_t(y), int32_t(m), int32_t(d)}) {
+            out += '\t';
+            AppendNumber(out, part);
+        }
+        out += '\n';
+        if (out.size() > (1u << 16)) {
+            std::cout << out;
+            out.clear();
+        }
+    }
+    std::cout << out;
+    return 0;
+}
+
 int Table(const std::vector<std::string>& Args) {
-    const TArguments args(Args, {{"kind", true, KindNames}, {"calendar", true}, {"from", true}, {"to", true}},
-                          0);
+    const TArguments args(
+        Args, {{"kind", true, KindNames}, {"calendar", true}, {"locale", true}, {"from", true}, {"to", true}}, 0);
     if (args.Has("help")) {
         std::cout << TableHelp;
         return 0;
     }
-    if (args.Has("calendar")) throw TUsageError("table --calendar is not available yet");
-    const int32_t kind = KindOf(args, "kind", "");
+    if (args.Has("calendar") == args.Has("kind")) throw TUsageError("table takes one of --kind and --calendar");
     if (!args.Has("from") || !args.Has("to")) throw TUsageError("table needs --from and --to");
     const int32_t first = IsoDay(args.Value("from", "")), last = IsoDay(args.Value("to", ""));
     if (first > last) throw TInputError("--from is after --to");
+    if (args.Has("calendar")) return CalendarTable(args, first, last);
+    const int32_t kind = KindOf(args, "kind", "");
     // A kind's dates have no holes, so the bounds tell whether every day between has a date.
     TDate date;
     for (int32_t bound : {first, last})
@@ -194,8 +367,9 @@ int Date(const std::vector<std::string>& Args) {
     }
     if (command == "convert") return Convert(rest);
     if (command == "table") return Table(rest);
-    if (command == "show" || command == "format" || command == "parse")
-        throw TUsageError(command + " is not available yet");
+    if (command == "show") return Show(rest);
+    if (command == "format") return FormatCommand(rest);
+    if (command == "parse") return Parse(rest);
     if (command.empty()) throw TUsageError("a command is required");
     throw TUsageError("unknown command '" + command + "'");
 }
