@@ -3,8 +3,6 @@
 #include "DTConst.h"
 #include "Date.h"
 
-#include <algorithm>
-
 namespace Zarvel {
 
 const std::array<Sys::string, 12> TRTLPersianConsts::Months = {
@@ -49,19 +47,25 @@ uint16_t TRTLJalaliDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t AMont
 }
 
 void TRTLJalaliDateCalendarCalc::DecodeDateDay(TDateTime AValue, uint16_t& AYear, uint16_t& ADayOfYear) {
+    static const int32_t FirstDay = YearStart(0) + 1, LastDay = YearStart(LastYear + 1);
     const int32_t j = JulianDayOf(AValue);
-    if (j <= YearStart(0)) {
+    if (j < FirstDay) {
         int32_t y = 0;
         while (y > -1096 && YearStart(y) >= j) --y;
         OutOfRange(y, 0);
     }
-    if (j > YearStart(LastYear + 1)) OutOfRange(LastYear + 1, -1096);
-    // The estimate runs ahead of the year by a day in four years; the searches settle it.
-    int32_t y = std::min((j - 1947954) / 365, LastYear);
-    while (YearStart(y + 1) < j) ++y;
-    while (YearStart(y) >= j) --y;
+    if (j > LastDay) OutOfRange(LastYear + 1, -1096);
+    // Years average 365 + 303/1250 days, so this estimate is the year or the one after it.
+    int32_t y = static_cast<int32_t>(int64_t(j - 1947954) * 1250 / 456553);
+    int32_t start = YearStart(y);
+    if (start >= j) {
+        start = YearStart(--y);
+    } else if (const int32_t next = YearStart(y + 1); next < j) {
+        ++y;
+        start = next;
+    }
     AYear = static_cast<uint16_t>(y);
-    ADayOfYear = static_cast<uint16_t>(j - YearStart(y));
+    ADayOfYear = static_cast<uint16_t>(j - start);
 }
 
 void TRTLJalaliDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day) {

@@ -132,9 +132,11 @@ string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator
                     break;
                 }
             }
-            if (j == i + 1 && j < p.size()) literal = u"'"; // '' is one quote
+            if (j == i + 1 && j < p.size()) literal.assign(1, u'\''); // '' is one quote
             const char16_t quote = literal.find(u'"') == string::npos ? u'"' : u'\'';
-            result += quote + literal + quote;
+            result += quote;
+            result += literal;
+            result += quote;
             i = j + 1;
             continue;
         }
