@@ -14,3 +14,9 @@ echo "== zarvel split --visual --each-line (each line in display order) =="
 echo
 echo "== zarvel shape --each-line (each line shaped as one right-to-left run) =="
 "$zarvel" shape --each-line < "$sample"
+echo
+echo "== zarvel date show 2024-03-20 (Nowruz 1403 in every calendar) =="
+"$zarvel" date show 2024-03-20
+echo
+echo "== zarvel date table --calendar Jalali (the turn of the Persian year 1402/1403) =="
+"$zarvel" date table --calendar Jalali --from 2024-03-18 --to 2024-03-21
