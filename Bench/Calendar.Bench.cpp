@@ -26,7 +26,8 @@ struct TYmd {
 const std::vector<int32_t>& Days() {
     static const std::vector<int32_t> days = [] {
         std::vector<int32_t> result;
-        for (int32_t d = int32_t(Sys::EncodeDate(1950, 1, 1)); d <= int32_t(Sys::EncodeDate(2049, 12, 31)); ++d)
+        for (int32_t d = int32_t(Sys::EncodeDate(1950, 1, 1)); d <= int32_t(Sys::EncodeDate(2049, 12, 31));
+             ++d)
             result.push_back(d);
         return result;
     }();
@@ -51,7 +52,8 @@ void ZarvelDecode(benchmark::State& State, const char16_t* Name) {
 void ZarvelEncode(benchmark::State& State, const char16_t* Name) {
     const auto calc = Calculator(Name);
     std::vector<TYmd> dates(Days().size());
-    for (size_t i = 0; i < dates.size(); ++i) calc->DecodeDate(Days()[i], dates[i].Year, dates[i].Month, dates[i].Day);
+    for (size_t i = 0; i < dates.size(); ++i)
+        calc->DecodeDate(Days()[i], dates[i].Year, dates[i].Month, dates[i].Day);
     for (auto _ : State)
         for (const TYmd& d : dates) {
             TDateTime value;
@@ -71,7 +73,9 @@ std::unique_ptr<icu::Calendar> IcuCalendar(const char* Locale) {
 }
 
 // TDateTime day 0 is 1899-12-30, 25569 days before the Unix epoch ICU counts from.
-double IcuMillis(int32_t Day) { return (Day - 25569) * 86400000.0; }
+double IcuMillis(int32_t Day) {
+    return (Day - 25569) * 86400000.0;
+}
 
 void IcuDecode(benchmark::State& State, const char* Locale) {
     const auto calendar = IcuCalendar(Locale);
@@ -79,7 +83,8 @@ void IcuDecode(benchmark::State& State, const char* Locale) {
     for (auto _ : State)
         for (int32_t day : Days()) {
             calendar->setTime(IcuMillis(day), status);
-            TYmd d{uint16_t(calendar->get(UCAL_EXTENDED_YEAR, status)), uint16_t(calendar->get(UCAL_MONTH, status) + 1),
+            TYmd d{uint16_t(calendar->get(UCAL_EXTENDED_YEAR, status)),
+                   uint16_t(calendar->get(UCAL_MONTH, status) + 1),
                    uint16_t(calendar->get(UCAL_DATE, status))};
             benchmark::DoNotOptimize(d);
         }
@@ -93,7 +98,8 @@ void IcuEncode(benchmark::State& State, const char* Locale) {
     std::vector<TYmd> dates(Days().size());
     for (size_t i = 0; i < dates.size(); ++i) {
         calendar->setTime(IcuMillis(Days()[i]), status);
-        dates[i] = {uint16_t(calendar->get(UCAL_EXTENDED_YEAR, status)), uint16_t(calendar->get(UCAL_MONTH, status) + 1),
+        dates[i] = {uint16_t(calendar->get(UCAL_EXTENDED_YEAR, status)),
+                    uint16_t(calendar->get(UCAL_MONTH, status) + 1),
                     uint16_t(calendar->get(UCAL_DATE, status))};
     }
     for (auto _ : State)

@@ -84,8 +84,8 @@ void TRTLCustomDateCalendarCalc::InitCenturyWindows() {
 
 void InitializeRTLDateCustom() {
     ReplaceResString(_SEventNotSet, u"Error: Event \"%s\" is not set.");
-    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(u"Custom",
-                                                                  TRTLCalendarCalc::ClassOf<TRTLCustomDateCalendarCalc>());
+    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(
+        u"Custom", TRTLCalendarCalc::ClassOf<TRTLCustomDateCalendarCalc>());
     if (TRTLCalendarCalcSystems::Default.empty()) TRTLCalendarCalcSystems::Default = u"Custom";
 }
 

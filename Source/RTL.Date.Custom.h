@@ -3,8 +3,8 @@
 // out once the callback that decodes a day of the year is there.
 #pragma once
 
-#include "RTL.Date.CustomEvents.h"
 #include "DTConst.h"
+#include "RTL.Date.CustomEvents.h"
 
 namespace Zarvel {
 

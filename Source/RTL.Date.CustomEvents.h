@@ -19,7 +19,8 @@ using TDecodeDateDayEvent = std::function<void(TDateTime AValue, uint16_t& AYear
 using TIsLeapYearEvent = std::function<void(uint16_t Year, bool& IsLeapYear)>;
 using TTryEncodeDateDayEvent =
     std::function<void(uint16_t AYear, uint16_t ADayOfYear, TDateTime& AValue, bool& Succeed)>;
-using TGetFormatSettingsEvent = std::function<void(TRTLCalendarCalc& Sender, Sys::TFormatSettings& AFormatSettings)>;
+using TGetFormatSettingsEvent =
+    std::function<void(TRTLCalendarCalc& Sender, Sys::TFormatSettings& AFormatSettings)>;
 using TOnInitializeEvent = std::function<void(TRTLCalendarCalc& Sender, TDateCalendarCalcSettings Settings)>;
 
 // Reads and writes the calculator's fields directly.

@@ -18,17 +18,20 @@ constexpr bool LeapYears[30] = {false, false, true,  false, false, true,  false,
 } // namespace
 
 const std::array<Sys::string, 12> TRTLHijriLunarDateCalendarCalc::MonthNames = {
-    u"محرّم", u"صفر",  u"ربیع الاول", u"ربیع الثانی", u"جمادی الاول", u"جمادی الثانی",
+    u"محرّم", u"صفر",   u"ربیع الاول", u"ربیع الثانی", u"جمادی الاول", u"جمادی الثانی",
     u"رجب",  u"شعبان", u"رمضان",      u"شوال",        u"ذو القعدة",   u"ذو الحجة"};
 
 bool TRTLHijriLunarDateCalendarCalc::IsLeapYear(uint16_t Year) {
     const int r = Year % 30;
     ZARVEL_ASSERT_MSG(LeapYears[r] == ((11 * r + 3) % 30 >= 19),
-                      u"Value calculated by tval is not equal to array for year " + Sys::Format(u"%d", {Year}));
+                      u"Value calculated by tval is not equal to array for year " +
+                          Sys::Format(u"%d", {Year}));
     return LeapYears[r];
 }
 
-uint16_t TRTLHijriLunarDateCalendarCalc::DaysInAYear(uint16_t AYear) { return IsLeapYear(AYear) ? 355 : 354; }
+uint16_t TRTLHijriLunarDateCalendarCalc::DaysInAYear(uint16_t AYear) {
+    return IsLeapYear(AYear) ? 355 : 354;
+}
 
 uint16_t TRTLHijriLunarDateCalendarCalc::HowManyDaysInAMonth(uint16_t AYear, uint16_t AMonth) {
     if (AMonth == 12) return IsLeapYear(AYear) ? 30 : 29;
@@ -39,7 +42,8 @@ uint16_t TRTLHijriLunarDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t A
     return HowManyDaysInAMonth(AYear, AMonth);
 }
 
-void TRTLHijriLunarDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
+void TRTLHijriLunarDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month,
+                                                uint16_t& Day) {
     int32_t d, m, y;
     DayToDMY(Sys::DateTimeToTimeStamp(Date).Date + 1721425, d, m, y, IslamicKind);
     if (m < 1 || y < 1 || y > 0xFFFF)
@@ -53,16 +57,19 @@ void TRTLHijriLunarDateCalendarCalc::DecodeDateDay(TDateTime AValue, uint16_t& A
     uint16_t month, day;
     DecodeDate(AValue, AYear, month, day);
     ADayOfYear = day;
-    for (uint16_t m = 1; m < month; ++m) ADayOfYear = static_cast<uint16_t>(ADayOfYear + HowManyDaysInAMonth(AYear, m));
+    for (uint16_t m = 1; m < month; ++m)
+        ADayOfYear = static_cast<uint16_t>(ADayOfYear + HowManyDaysInAMonth(AYear, m));
 }
 
-bool TRTLHijriLunarDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
+bool TRTLHijriLunarDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day,
+                                                   TDateTime& Date) {
     if (!IsValidDate(Year, Month, Day)) return false;
     Date = DMYToDay(Day, Month, Year, IslamicKind) - 2415019;
     return true;
 }
 
-bool TRTLHijriLunarDateCalendarCalc::TryEncodeDateDay(uint16_t AYear, uint16_t ADayOfYear, TDateTime& AValue) {
+bool TRTLHijriLunarDateCalendarCalc::TryEncodeDateDay(uint16_t AYear, uint16_t ADayOfYear,
+                                                      TDateTime& AValue) {
     if (!TryEncodeDate(AYear, 1, 1, AValue)) return false;
     AValue += ADayOfYear - 1;
     return true;

@@ -5,12 +5,13 @@
 
 namespace Zarvel {
 
-const std::array<Sys::string, 12> TRTLPersianConsts::Months = {
-    u"فروردین", u"اردیبهشت", u"خرداد", u"تیر",  u"مرداد", u"شهریور",
-    u"مهر",     u"آبان",     u"آذر",   u"دی",   u"بهمن",  u"اسفند"};
-const std::array<Sys::string, 7> TRTLPersianConsts::WeekDays = {u"شنبه",     u"یکشنبه",  u"دوشنبه", u"سه شنبه",
-                                                                 u"چهارشنبه", u"پنجشنبه", u"جمعه"};
-const std::array<Sys::string, 7> TRTLPersianConsts::ShortWeekDays = {u"ش", u"ی", u"د", u"س", u"چ", u"پ", u"ج"};
+const std::array<Sys::string, 12> TRTLPersianConsts::Months = {u"فروردین", u"اردیبهشت", u"خرداد", u"تیر",
+                                                               u"مرداد",   u"شهریور",   u"مهر",   u"آبان",
+                                                               u"آذر",     u"دی",       u"بهمن",  u"اسفند"};
+const std::array<Sys::string, 7> TRTLPersianConsts::WeekDays = {
+    u"شنبه", u"یکشنبه", u"دوشنبه", u"سه شنبه", u"چهارشنبه", u"پنجشنبه", u"جمعه"};
+const std::array<Sys::string, 7> TRTLPersianConsts::ShortWeekDays = {u"ش", u"ی", u"د", u"س",
+                                                                     u"چ", u"پ", u"ج"};
 
 namespace {
 
@@ -29,7 +30,9 @@ int32_t YearStart(int32_t Year) {
     return JalaliJD0(Year);
 }
 
-int32_t JulianDayOf(TDateTime Value) { return Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay; }
+int32_t JulianDayOf(TDateTime Value) {
+    return Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay;
+}
 
 } // namespace
 
@@ -38,7 +41,9 @@ uint16_t TRTLJalaliDateCalendarCalc::DaysInAYear(uint16_t AYear) {
     return static_cast<uint16_t>(YearStart(AYear + 1) - YearStart(AYear));
 }
 
-bool TRTLJalaliDateCalendarCalc::IsLeapYear(uint16_t Year) { return DaysInAYear(Year) == 366; }
+bool TRTLJalaliDateCalendarCalc::IsLeapYear(uint16_t Year) {
+    return DaysInAYear(Year) == 366;
+}
 
 uint16_t TRTLJalaliDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t AMonth) {
     if (AMonth <= 6) return 31;
@@ -85,7 +90,8 @@ void TRTLJalaliDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint
 bool TRTLJalaliDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
     // Day 31 of Mehr would otherwise be 1 Aban, reported as a valid date.
     if (Year > LastYear || !IsValidDate(Year, Month, Day)) return false;
-    const uint16_t dayOfYear = static_cast<uint16_t>(Month <= 6 ? Day + (Month - 1) * 31 : Day + (Month - 7) * 30 + 186);
+    const uint16_t dayOfYear =
+        static_cast<uint16_t>(Month <= 6 ? Day + (Month - 1) * 31 : Day + (Month - 7) * 30 + 186);
     return TryEncodeDateDay(Year, dayOfYear, Date);
 }
 
@@ -95,7 +101,8 @@ bool TRTLJalaliDateCalendarCalc::TryEncodeDateDay(uint16_t AYear, uint16_t ADayO
     return true;
 }
 
-void TRTLJalaliDateCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
+void TRTLJalaliDateCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day,
+                                           int32_t NumberOfMonths) {
     StepMonths(Year, Month, NumberOfMonths);
     if (Month >= 7 && Month <= 11 && Day == 31)
         Day = 30;
@@ -157,8 +164,8 @@ Sys::TFormatSettings TRTLJalaliDateCalendarCalc::DoGetFormatSettings() {
 }
 
 void InitializeRTLDateJalali() {
-    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(u"Jalali",
-                                                                  TRTLCalendarCalc::ClassOf<TRTLJalaliDateCalendarCalc>());
+    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(
+        u"Jalali", TRTLCalendarCalc::ClassOf<TRTLJalaliDateCalendarCalc>());
     TRTLCalendarCalcSystems::Default = u"Jalali";
 }
 

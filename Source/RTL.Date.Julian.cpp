@@ -6,7 +6,9 @@ uint16_t TRTLJulianDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t AMont
     return Sys::DaysInAMonth(AYear, AMonth);
 }
 
-uint16_t TRTLJulianDateCalendarCalc::DaysInAYear(uint16_t AYear) { return Sys::DaysInAYear(AYear); }
+uint16_t TRTLJulianDateCalendarCalc::DaysInAYear(uint16_t AYear) {
+    return Sys::DaysInAYear(AYear);
+}
 
 void TRTLJulianDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
     Sys::DecodeDate(Date, Year, Month, Day);
@@ -16,14 +18,16 @@ void TRTLJulianDateCalendarCalc::DecodeDateDay(TDateTime AValue, uint16_t& AYear
     Sys::DecodeDateDay(AValue, AYear, ADayOfYear);
 }
 
-bool TRTLJulianDateCalendarCalc::DecodeDateFully(TDateTime DateTime, uint16_t& Year, uint16_t& Month, uint16_t& Day,
-                                                 TDayOfWeek& DOW) {
+bool TRTLJulianDateCalendarCalc::DecodeDateFully(TDateTime DateTime, uint16_t& Year, uint16_t& Month,
+                                                 uint16_t& Day, TDayOfWeek& DOW) {
     Sys::DecodeDate(DateTime, Year, Month, Day);
     DOW = DayOfTheWeek(DateTime);
     return Sys::IsLeapYear(Year);
 }
 
-bool TRTLJulianDateCalendarCalc::IsLeapYear(uint16_t Year) { return Sys::IsLeapYear(Year); }
+bool TRTLJulianDateCalendarCalc::IsLeapYear(uint16_t Year) {
+    return Sys::IsLeapYear(Year);
+}
 
 bool TRTLJulianDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
     return Sys::TryEncodeDate(Year, Month, Day, Date);
@@ -34,8 +38,8 @@ bool TRTLJulianDateCalendarCalc::TryEncodeDateDay(uint16_t AYear, uint16_t ADayO
 }
 
 void InitializeRTLDateJulian() {
-    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(u"Gregorian",
-                                                                  TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
+    TRTLCalendarCalcFactory::Current().RegisterCalendarCalcSystem(
+        u"Gregorian", TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
     if (TRTLCalendarCalcSystems::Default.empty()) TRTLCalendarCalcSystems::Default = u"Gregorian";
 }
 

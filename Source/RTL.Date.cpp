@@ -15,9 +15,13 @@ constexpr const char* UnitName = "RTL.Date";
 // would recurse for ever, so nesting stops at this depth.
 constexpr int MaxFormatDepth = 4;
 
-char16_t LowerAscii(char16_t C) { return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C; }
+char16_t LowerAscii(char16_t C) {
+    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
+}
 
-bool IsAsciiDigit(char16_t C) { return C >= u'0' && C <= u'9'; }
+bool IsAsciiDigit(char16_t C) {
+    return C >= u'0' && C <= u'9';
+}
 
 // Whether Text stands at Pos of S, ignoring ASCII letter case.
 bool StandsAtIgnoreCase(const Sys::string& S, size_t Pos, std::u16string_view Text) {
@@ -134,7 +138,9 @@ TDaysSet ThreeDaysFrom(TDayOfWeek D) {
 
 } // namespace
 
-TDaysSet TDayOfWeekHelper::FirstThreeDays(TCalDayOfWeek C) { return ThreeDaysFrom(FromCalDayOfWeek(C)); }
+TDaysSet TDayOfWeekHelper::FirstThreeDays(TCalDayOfWeek C) {
+    return ThreeDaysFrom(FromCalDayOfWeek(C));
+}
 
 TDaysSet TDayOfWeekHelper::LastThreeDays(TCalDayOfWeek C) {
     return ThreeDaysFrom(NextDay(FromCalDayOfWeek(C), 4));
@@ -190,7 +196,9 @@ void TRTLCalendarCalc::SetLocale(const Sys::string& ALocale) {
     InitCenturyWindows();
 }
 
-Sys::TFormatSettings TRTLCalendarCalc::GetFormatSettings() { return LoadFormatSettings(); }
+Sys::TFormatSettings TRTLCalendarCalc::GetFormatSettings() {
+    return LoadFormatSettings();
+}
 
 void TRTLCalendarCalc::InitCenturyWindows() {
     const double y = YearOf(Sys::Today());
@@ -201,19 +209,37 @@ void TRTLCalendarCalc::InitCenturyWindows() {
 
 // --- Virtual slots: base behaviour
 
-uint16_t TRTLCalendarCalc::MonthsInAYear(uint16_t) { return 12; }
-uint16_t TRTLCalendarCalc::MonthsInYear(TDateTime) { return 12; }
+uint16_t TRTLCalendarCalc::MonthsInAYear(uint16_t) {
+    return 12;
+}
+uint16_t TRTLCalendarCalc::MonthsInYear(TDateTime) {
+    return 12;
+}
 
 namespace {
-[[noreturn]] void Abstract() { throw Sys::EAbstractError(u"Abstract Error"); }
+[[noreturn]] void Abstract() {
+    throw Sys::EAbstractError(u"Abstract Error");
+}
 } // namespace
 
-uint16_t TRTLCalendarCalc::DaysInAMonth(uint16_t, uint16_t) { Abstract(); }
-uint16_t TRTLCalendarCalc::DaysInAYear(uint16_t) { Abstract(); }
-void TRTLCalendarCalc::DecodeDate(TDateTime, uint16_t&, uint16_t&, uint16_t&) { Abstract(); }
-void TRTLCalendarCalc::DecodeDateDay(TDateTime, uint16_t&, uint16_t&) { Abstract(); }
-bool TRTLCalendarCalc::IsLeapYear(uint16_t) { Abstract(); }
-bool TRTLCalendarCalc::TryEncodeDateDay(uint16_t, uint16_t, TDateTime&) { Abstract(); }
+uint16_t TRTLCalendarCalc::DaysInAMonth(uint16_t, uint16_t) {
+    Abstract();
+}
+uint16_t TRTLCalendarCalc::DaysInAYear(uint16_t) {
+    Abstract();
+}
+void TRTLCalendarCalc::DecodeDate(TDateTime, uint16_t&, uint16_t&, uint16_t&) {
+    Abstract();
+}
+void TRTLCalendarCalc::DecodeDateDay(TDateTime, uint16_t&, uint16_t&) {
+    Abstract();
+}
+bool TRTLCalendarCalc::IsLeapYear(uint16_t) {
+    Abstract();
+}
+bool TRTLCalendarCalc::TryEncodeDateDay(uint16_t, uint16_t, TDateTime&) {
+    Abstract();
+}
 
 bool TRTLCalendarCalc::DecodeDateFully(TDateTime DateTime, uint16_t& Year, uint16_t& Month, uint16_t& Day,
                                        TDayOfWeek& DOW) {
@@ -256,7 +282,8 @@ void TRTLCalendarCalc::DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, ui
     const TDateTime start = EncodeDate(AYear, AMonth, 1);
     const uint8_t s = static_cast<uint8_t>(DayOfTheWeek(start));
     const int32_t w = s + 1;
-    int32_t n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? day + w - 8 : day + w - 1;
+    int32_t n =
+        TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? day + w - 8 : day + w - 1;
     if (n < 1) {
         TDayOfWeek dummy;
         DecodeDateMonthWeek(start - 1, AYear, AMonth, AWeekOfMonth, dummy);
@@ -291,7 +318,8 @@ void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day,
 }
 
 bool TRTLCalendarCalc::IsValidDate(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
-    return IsYearValid(AYear) && AMonth >= 1 && AMonth <= 12 && ADay >= 1 && ADay <= DaysInAMonth(AYear, AMonth);
+    return IsYearValid(AYear) && AMonth >= 1 && AMonth <= 12 && ADay >= 1 &&
+           ADay <= DaysInAMonth(AYear, AMonth);
 }
 
 bool TRTLCalendarCalc::IsValidDateDay(uint16_t AYear, uint16_t ADayOfYear) {
@@ -360,14 +388,30 @@ uint16_t TRTLCalendarCalc::DaysInMonth(TDateTime AValue) {
     return DaysInAMonth(y, m);
 }
 
-uint16_t TRTLCalendarCalc::DaysInYear(TDateTime AValue) { return DaysInAYear(YearOf(AValue)); }
-bool TRTLCalendarCalc::IsInLeapYear(TDateTime AValue) { return IsLeapYear(YearOf(AValue)); }
-uint16_t TRTLCalendarCalc::WeeksInYear(TDateTime AValue) { return WeeksInAYear(YearOf(AValue)); }
-uint16_t TRTLCalendarCalc::CurrentYear() { return YearOf(Sys::Today()); }
-uint16_t TRTLCalendarCalc::CurrentMonth() { return MonthOf(Sys::Today()); }
-uint16_t TRTLCalendarCalc::CurrentDay() { return DayOf(Sys::Today()); }
-uint16_t TRTLCalendarCalc::NthDayOfWeek(TDateTime AValue) { return NthDayOfWeek(DayOfTheMonth(AValue)); }
-uint8_t TRTLCalendarCalc::LocaleDayOfWeek(TDayOfWeek DOW) { return TDayOfWeekHelper::Locale(DOW, FirstWeekday); }
+uint16_t TRTLCalendarCalc::DaysInYear(TDateTime AValue) {
+    return DaysInAYear(YearOf(AValue));
+}
+bool TRTLCalendarCalc::IsInLeapYear(TDateTime AValue) {
+    return IsLeapYear(YearOf(AValue));
+}
+uint16_t TRTLCalendarCalc::WeeksInYear(TDateTime AValue) {
+    return WeeksInAYear(YearOf(AValue));
+}
+uint16_t TRTLCalendarCalc::CurrentYear() {
+    return YearOf(Sys::Today());
+}
+uint16_t TRTLCalendarCalc::CurrentMonth() {
+    return MonthOf(Sys::Today());
+}
+uint16_t TRTLCalendarCalc::CurrentDay() {
+    return DayOf(Sys::Today());
+}
+uint16_t TRTLCalendarCalc::NthDayOfWeek(TDateTime AValue) {
+    return NthDayOfWeek(DayOfTheMonth(AValue));
+}
+uint8_t TRTLCalendarCalc::LocaleDayOfWeek(TDayOfWeek DOW) {
+    return TDayOfWeekHelper::Locale(DOW, FirstWeekday);
+}
 
 namespace {
 
@@ -421,7 +465,8 @@ bool TRTLCalendarCalc::TryEncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16
                                          uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
                                          TDateTime& AValue) {
     TDateTime date, time;
-    if (!TryEncodeDate(AYear, AMonth, ADay, date) || !Sys::TryEncodeTime(AHour, AMinute, ASecond, AMilliSecond, time))
+    if (!TryEncodeDate(AYear, AMonth, ADay, date) ||
+        !Sys::TryEncodeTime(AHour, AMinute, ASecond, AMilliSecond, time))
         return false;
     AValue = Sys::ComposeDateTime(static_cast<int32_t>(date), time);
     return true;
@@ -442,7 +487,8 @@ bool TRTLCalendarCalc::TryEncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear, T
     if (!TryEncodeDate(AYear, 1, 1, start)) return false;
     const int32_t s = int32_t(DayOfTheWeek(start));
     int32_t n = (AWeekOfYear - 1) * 7 + int32_t(ADayOfWeek);
-    n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? n - (s + 1) + 8 : n - (s + 1) + 1;
+    n = TDayOfWeekHelper::LastThreeDays(FirstWeekday).Contains(TDayOfWeek(s)) ? n - (s + 1) + 8
+                                                                              : n - (s + 1) + 1;
     AValue = start + n;
     return true;
 }
@@ -494,8 +540,8 @@ TDateTime TRTLCalendarCalc::EncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMon
 }
 
 bool TRTLCalendarCalc::TryRecodeDateTime(TDateTime AValue, uint16_t AYear, uint16_t AMonth, uint16_t ADay,
-                                         uint16_t AHour, uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
-                                         TDateTime& AResult) {
+                                         uint16_t AHour, uint16_t AMinute, uint16_t ASecond,
+                                         uint16_t AMilliSecond, TDateTime& AResult) {
     uint16_t parts[7];
     DecodeDateTime(AValue, parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6]);
     const uint16_t given[7] = {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond};
@@ -578,16 +624,24 @@ uint16_t TRTLCalendarCalc::WeekOfTheMonth(TDateTime AValue, uint16_t& AYear, uin
 
 // --- Start and end of periods
 
-TDateTime TRTLCalendarCalc::StartOfAYear(uint16_t AYear) { return EncodeDate(AYear, 1, 1); }
-TDateTime TRTLCalendarCalc::StartOfAMonth(uint16_t AYear, uint16_t AMonth) { return EncodeDate(AYear, AMonth, 1); }
+TDateTime TRTLCalendarCalc::StartOfAYear(uint16_t AYear) {
+    return EncodeDate(AYear, 1, 1);
+}
+TDateTime TRTLCalendarCalc::StartOfAMonth(uint16_t AYear, uint16_t AMonth) {
+    return EncodeDate(AYear, AMonth, 1);
+}
 TDateTime TRTLCalendarCalc::StartOfAWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek) {
     return EncodeDateWeek(AYear, AWeekOfYear, ADayOfWeek);
 }
-TDateTime TRTLCalendarCalc::StartOfADay(uint16_t AYear, uint16_t ADayOfYear) { return EncodeDateDay(AYear, ADayOfYear); }
+TDateTime TRTLCalendarCalc::StartOfADay(uint16_t AYear, uint16_t ADayOfYear) {
+    return EncodeDateDay(AYear, ADayOfYear);
+}
 TDateTime TRTLCalendarCalc::StartOfADay(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
     return StartOfAMonth(AYear, AMonth) + ADay - 1;
 }
-TDateTime TRTLCalendarCalc::StartOfTheYear(TDateTime AValue) { return EncodeDate(YearOf(AValue), 1, 1); }
+TDateTime TRTLCalendarCalc::StartOfTheYear(TDateTime AValue) {
+    return EncodeDate(YearOf(AValue), 1, 1);
+}
 TDateTime TRTLCalendarCalc::StartOfTheMonth(TDateTime AValue) {
     uint16_t y, m, d;
     DecodeDate(AValue, y, m, d);
@@ -596,7 +650,9 @@ TDateTime TRTLCalendarCalc::StartOfTheMonth(TDateTime AValue) {
 TDateTime TRTLCalendarCalc::StartOfTheWeek(TDateTime AValue) {
     return Sys::DayOf(AValue) - static_cast<int32_t>(DayOfTheWeek(AValue));
 }
-TDateTime TRTLCalendarCalc::EndOfAYear(uint16_t AYear) { return Sys::EndOfTheDay(EncodeDateDay(AYear, DaysInAYear(AYear))); }
+TDateTime TRTLCalendarCalc::EndOfAYear(uint16_t AYear) {
+    return Sys::EndOfTheDay(EncodeDateDay(AYear, DaysInAYear(AYear)));
+}
 TDateTime TRTLCalendarCalc::EndOfAMonth(uint16_t AYear, uint16_t AMonth) {
     return Sys::EndOfTheDay(EncodeDate(AYear, AMonth, DaysInAMonth(AYear, AMonth)));
 }
@@ -609,13 +665,17 @@ TDateTime TRTLCalendarCalc::EndOfADay(uint16_t AYear, uint16_t ADayOfYear) {
 TDateTime TRTLCalendarCalc::EndOfADay(uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
     return Sys::EndOfTheDay(EncodeDate(AYear, AMonth, ADay));
 }
-TDateTime TRTLCalendarCalc::EndOfTheYear(TDateTime AValue) { return EndOfAYear(YearOf(AValue)); }
+TDateTime TRTLCalendarCalc::EndOfTheYear(TDateTime AValue) {
+    return EndOfAYear(YearOf(AValue));
+}
 TDateTime TRTLCalendarCalc::EndOfTheMonth(TDateTime AValue) {
     uint16_t y, m, d;
     DecodeDate(AValue, y, m, d);
     return EndOfAMonth(y, m);
 }
-TDateTime TRTLCalendarCalc::EndOfTheWeek(TDateTime AValue) { return Sys::EndOfTheDay(StartOfTheWeek(AValue) + 6); }
+TDateTime TRTLCalendarCalc::EndOfTheWeek(TDateTime AValue) {
+    return Sys::EndOfTheDay(StartOfTheWeek(AValue) + 6);
+}
 
 // --- Parts of a period
 
@@ -626,7 +686,8 @@ uint16_t TRTLCalendarCalc::HourOfTheMonth(TDateTime AValue) {
     return static_cast<uint16_t>((DayOfTheMonth(AValue) - 1) * 24 + Sys::HourOf(AValue));
 }
 uint16_t TRTLCalendarCalc::HourOfTheWeek(TDateTime AValue) {
-    const uint8_t day = TDayOfWeekHelper::Diff(TDayOfWeekHelper::FromCalDayOfWeek(FirstWeekday), DayOfTheWeek(AValue));
+    const uint8_t day =
+        TDayOfWeekHelper::Diff(TDayOfWeekHelper::FromCalDayOfWeek(FirstWeekday), DayOfTheWeek(AValue));
     return static_cast<uint16_t>(day * 24 + Sys::HourOf(AValue));
 }
 uint32_t TRTLCalendarCalc::MinuteOfTheYear(TDateTime AValue) {
@@ -638,7 +699,9 @@ uint16_t TRTLCalendarCalc::MinuteOfTheMonth(TDateTime AValue) {
 uint16_t TRTLCalendarCalc::MinuteOfTheWeek(TDateTime AValue) {
     return static_cast<uint16_t>(HourOfTheWeek(AValue) * 60 + Sys::MinuteOf(AValue));
 }
-uint32_t TRTLCalendarCalc::SecondOfTheYear(TDateTime AValue) { return MinuteOfTheYear(AValue) * 60 + Sys::SecondOf(AValue); }
+uint32_t TRTLCalendarCalc::SecondOfTheYear(TDateTime AValue) {
+    return MinuteOfTheYear(AValue) * 60 + Sys::SecondOf(AValue);
+}
 uint32_t TRTLCalendarCalc::SecondOfTheMonth(TDateTime AValue) {
     return uint32_t(MinuteOfTheMonth(AValue)) * 60 + Sys::SecondOf(AValue);
 }
@@ -722,12 +785,24 @@ bool TRTLCalendarCalc::SameDayMonth(TDateTime A, TDateTime B) {
     DecodeDate(B, y, m, d);
     return SameDayMonth(A, m, d);
 }
-bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, uint16_t ADay) { return DayOf(A) == ADay; }
-bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, TDateTime B) { return DayOf(A) == DayOf(B); }
-bool TRTLCalendarCalc::SameMonth(TDateTime A, uint16_t AMonth) { return MonthOf(A) == AMonth; }
-bool TRTLCalendarCalc::SameMonth(TDateTime A, TDateTime B) { return MonthOf(A) == MonthOf(B); }
-bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDayOfWeek DOW) { return DayOfTheWeek(A) == DOW; }
-bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDateTime B) { return DayOfTheWeek(A) == DayOfTheWeek(B); }
+bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, uint16_t ADay) {
+    return DayOf(A) == ADay;
+}
+bool TRTLCalendarCalc::SameDayOfMonth(TDateTime A, TDateTime B) {
+    return DayOf(A) == DayOf(B);
+}
+bool TRTLCalendarCalc::SameMonth(TDateTime A, uint16_t AMonth) {
+    return MonthOf(A) == AMonth;
+}
+bool TRTLCalendarCalc::SameMonth(TDateTime A, TDateTime B) {
+    return MonthOf(A) == MonthOf(B);
+}
+bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDayOfWeek DOW) {
+    return DayOfTheWeek(A) == DOW;
+}
+bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, TDateTime B) {
+    return DayOfTheWeek(A) == DayOfTheWeek(B);
+}
 bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, uint16_t AYear, uint16_t AMonth, uint16_t ADay) {
     return DayOfTheWeek(A) == DayOfTheWeek(EncodeDate(AYear, AMonth, ADay));
 }
@@ -739,10 +814,10 @@ struct TRTLCalendarCalc::TDateParts {
     TDayOfWeek DOW;
 };
 
-Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year, uint16_t Month,
-                                                         uint16_t Day, uint16_t Hour, uint16_t Min, uint16_t Sec,
-                                                         uint16_t MSec, TDayOfWeek DOW,
-                                                         bool UseLocaleFormatSeparator) {
+Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year,
+                                                         uint16_t Month, uint16_t Day, uint16_t Hour,
+                                                         uint16_t Min, uint16_t Sec, uint16_t MSec,
+                                                         TDayOfWeek DOW, bool UseLocaleFormatSeparator) {
     Sys::string result;
     result.reserve(Format.size() + 10);
     FormatInto(result, Format, {Year, Month, Day, Hour, Min, Sec, MSec, DOW}, UseLocaleFormatSeparator, 0);
@@ -790,7 +865,8 @@ void TRTLCalendarCalc::FormatInto(Sys::string& Out, const Sys::string& Format, c
         const char16_t c = LowerAscii(Format[i]);
         // The letters after the first are compared exactly, except within a run of "m".
         size_t run = 1;
-        while (i + run < Format.size() && (c == u'm' ? LowerAscii(Format[i + run]) : Format[i + run]) == c) ++run;
+        while (i + run < Format.size() && (c == u'm' ? LowerAscii(Format[i + run]) : Format[i + run]) == c)
+            ++run;
         switch (c) {
         case u'd': {
             const size_t n = std::min<size_t>(run, 6);
@@ -880,7 +956,8 @@ void TRTLCalendarCalc::DateTimeToString(Sys::string& Result, const Sys::string& 
                                         bool UseLocaleFormatSeparator) {
     uint16_t y, m, d, h, n, s, ms;
     DecodeDateTime(DateTime, y, m, d, h, n, s, ms);
-    Result = FormatDateTimeFullToString(Format, y, m, d, h, n, s, ms, DayOfTheWeek(DateTime), UseLocaleFormatSeparator);
+    Result = FormatDateTimeFullToString(Format, y, m, d, h, n, s, ms, DayOfTheWeek(DateTime),
+                                        UseLocaleFormatSeparator);
 }
 
 Sys::string TRTLCalendarCalc::FormatDateTime(const Sys::string& Format, TDateTime DateTime,
@@ -890,10 +967,22 @@ Sys::string TRTLCalendarCalc::FormatDateTime(const Sys::string& Format, TDateTim
     return result;
 }
 
-Sys::string TRTLCalendarCalc::DateToStr(TDateTime Date) { return FormatDateTime(FormatSettings.ShortDateFormat, Date, true); }
+Sys::string TRTLCalendarCalc::DateToStr(TDateTime Date) {
+    return FormatDateTime(FormatSettings.ShortDateFormat, Date, true);
+}
 
 Sys::string TRTLCalendarCalc::DateTimeToStr(TDateTime DateTime) {
     return DateToStr(DateTime) + u" " + Sys::TimeToStr(DateTime);
+}
+
+std::pair<Sys::string, Sys::string> TRTLCalendarCalc::MarkerTexts(uint8_t Marker) const {
+    switch (TMarker(Marker)) {
+    case TMarker::VeryShort:
+        return {Sys::string(TimeAMVeryShortString ? 1 : 0, TimeAMVeryShortString),
+                Sys::string(TimePMVeryShortString ? 1 : 0, TimePMVeryShortString)};
+    case TMarker::Long: return {TimeAMLongString, TimePMLongString};
+    default: return {FormatSettings.TimeAMString, FormatSettings.TimePMString};
+    }
 }
 
 // --- The parse engine
@@ -914,7 +1003,8 @@ struct TRTLCalendarCalc::TParseState {
     bool ReadNumber(int64_t& Value) {
         const size_t start = P;
         Value = 0;
-        for (; P < Str.size() && IsAsciiDigit(Str[P]); ++P) Value = std::min<int64_t>(Value * 10 + (Str[P] - u'0'), 1LL << 40);
+        for (; P < Str.size() && IsAsciiDigit(Str[P]); ++P)
+            Value = std::min<int64_t>(Value * 10 + (Str[P] - u'0'), 1LL << 40);
         return P > start;
     }
     // Stores a calendar field the first time; later it must agree.
@@ -1013,12 +1103,14 @@ bool TRTLCalendarCalc::ParseInto(TParseState& St, const Sys::string& Format, int
             continue;
         case u't':
             i += std::min<size_t>(run, 2);
-            if (!ParseInto(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat, Depth + 1))
+            if (!ParseInto(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat,
+                           Depth + 1))
                 return false;
             continue;
         case u'c':
             ++i;
-            if (!ParseInto(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, Depth + 1))
+            if (!ParseInto(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat,
+                           Depth + 1))
                 return false;
             continue;
         case u'a': {
@@ -1028,21 +1120,7 @@ bool TRTLCalendarCalc::ParseInto(TParseState& St, const Sys::string& Format, int
                 continue;
             }
             i += MarkerLength(marker);
-            Sys::string am, pm;
-            switch (marker) {
-            case TMarker::VeryShort:
-                if (TimeAMVeryShortString) am = Sys::string(1, TimeAMVeryShortString);
-                if (TimePMVeryShortString) pm = Sys::string(1, TimePMVeryShortString);
-                break;
-            case TMarker::Settings:
-                am = FormatSettings.TimeAMString;
-                pm = FormatSettings.TimePMString;
-                break;
-            default:
-                am = TimeAMLongString;
-                pm = TimePMLongString;
-                break;
-            }
+            const auto [am, pm] = MarkerTexts(marker);
             // An empty marker text would stand everywhere; it never matches.
             bool isPM;
             if (!am.empty() && StandsAtIgnoreCase(St.Str, St.P, am)) {
@@ -1096,24 +1174,27 @@ bool TRTLCalendarCalc::FormatStringFullToDateTime(const Sys::string& Format, con
     }
     if (st.Year < 0 || st.Year > 0xFFFF) return false;
     TDateTime value;
-    if (!TryEncodeDateTime(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second, st.MSec,
-                           value))
+    if (!TryEncodeDateTime(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second,
+                           st.MSec, value))
         return false;
     if (st.Seen.Contains(F::fDOW) && uint8_t(DayOfTheWeek(value)) != st.DOW) return false;
     DateTime = value;
     return true;
 }
 
-void TRTLCalendarCalc::StringToDateTime(TDateTime& DateTime, const Sys::string& Format, const Sys::string& Str) {
+void TRTLCalendarCalc::StringToDateTime(TDateTime& DateTime, const Sys::string& Format,
+                                        const Sys::string& Str) {
     if (!FormatStringFullToDateTime(Format, Str, DateTime)) ConvertErrorFmt(Sys::SInvalidDateTime, {Str});
 }
 
-bool TRTLCalendarCalc::TryStrToDateTime(const Sys::string& S, TDateTime& Value, const Sys::string& FormatStr) {
+bool TRTLCalendarCalc::TryStrToDateTime(const Sys::string& S, TDateTime& Value,
+                                        const Sys::string& FormatStr) {
     return FormatStringFullToDateTime(FormatStr, S, Value);
 }
 
 bool TRTLCalendarCalc::TryStrToDateTime(const Sys::string& S, TDateTime& Value) {
-    return FormatStringFullToDateTime(FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, S, Value);
+    return FormatStringFullToDateTime(FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat,
+                                      S, Value);
 }
 
 bool TRTLCalendarCalc::TryStrToDate(const Sys::string& S, TDateTime& Value) {
@@ -1224,7 +1305,9 @@ bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, in
         case u's': {
             const size_t n = std::min<size_t>(run, 2);
             i += n;
-            St.RecordNumber(c == u'h' ? (St.TwelveHour ? hdmt12Hour : hdmt24Hour) : c == u'n' ? hdmtMinute : hdmtSecond,
+            St.RecordNumber(c == u'h'   ? (St.TwelveHour ? hdmt12Hour : hdmt24Hour)
+                            : c == u'n' ? hdmtMinute
+                                        : hdmtSecond,
                             n == 2);
             continue;
         }
@@ -1234,12 +1317,14 @@ bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, in
             continue;
         case u't':
             i += std::min<size_t>(run, 2);
-            if (!LocateIn(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat, Depth + 1))
+            if (!LocateIn(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat,
+                          Depth + 1))
                 return false;
             continue;
         case u'c':
             ++i;
-            if (!LocateIn(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat, Depth + 1))
+            if (!LocateIn(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat,
+                          Depth + 1))
                 return false;
             continue;
         case u'a': {
@@ -1249,26 +1334,16 @@ bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, in
                 continue;
             }
             i += MarkerLength(marker);
-            Sys::string texts[2];
-            TRTLDateTimeMaskType kind;
-            if (marker == TMarker::VeryShort) {
-                texts[0] = Sys::string(TimeAMVeryShortString ? 1 : 0, TimeAMVeryShortString);
-                texts[1] = Sys::string(TimePMVeryShortString ? 1 : 0, TimePMVeryShortString);
-                kind = hdmtAmPmVeryShort;
-            } else if (marker == TMarker::Long) {
-                texts[0] = TimeAMLongString;
-                texts[1] = TimePMLongString;
-                kind = hdmtAmPmShort;
-            } else {
-                texts[0] = FormatSettings.TimeAMString;
-                texts[1] = FormatSettings.TimePMString;
-                kind = hdmtAmPm;
-            }
-            const Sys::string* found = nullptr;
-            for (const Sys::string& t : texts)
-                if (!found && !t.empty() && StandsAtIgnoreCase(St.Text, St.P, t)) found = &t;
-            if (!found) return false;
-            St.Record(kind, found->size(), false);
+            const auto [am, pm] = MarkerTexts(marker);
+            const TRTLDateTimeMaskType kind = marker == TMarker::VeryShort ? hdmtAmPmVeryShort
+                                              : marker == TMarker::Long    ? hdmtAmPmShort
+                                                                           : hdmtAmPm;
+            if (!am.empty() && StandsAtIgnoreCase(St.Text, St.P, am))
+                St.Record(kind, am.size(), false);
+            else if (!pm.empty() && StandsAtIgnoreCase(St.Text, St.P, pm))
+                St.Record(kind, pm.size(), false);
+            else
+                return false;
             continue;
         }
         case u'"':
@@ -1291,7 +1366,8 @@ bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, in
 TRTLCalendarCalc::TRTLDateTimeMaskType TRTLCalendarCalc::Parser(int32_t Index, const Sys::string& Text,
                                                                 const Sys::string& Format, int32_t& SelStart,
                                                                 int32_t& SelLength, bool& VariableWidth) {
-    const bool twelveHour = Format.find(u"a/p") != Sys::string::npos || Format.find(u"am/pm") != Sys::string::npos ||
+    const bool twelveHour = Format.find(u"a/p") != Sys::string::npos ||
+                            Format.find(u"am/pm") != Sys::string::npos ||
                             Format.find(u"ampm") != Sys::string::npos;
     TLocatorState st{Text, Index, twelveHour};
     VariableWidth = true;
@@ -1315,9 +1391,12 @@ TRTLCalendarCalcFactory& TRTLCalendarCalcFactory::Current() {
     return *FCurrent;
 }
 
-void TRTLCalendarCalcFactory::ClassFinalize() { FCurrent.reset(); }
+void TRTLCalendarCalcFactory::ClassFinalize() {
+    FCurrent.reset();
+}
 
-void TRTLCalendarCalcFactory::RegisterCalendarCalcSystem(const Sys::string& Name, TRTLCalendarCalcClass CalendarCalcSystem) {
+void TRTLCalendarCalcFactory::RegisterCalendarCalcSystem(const Sys::string& Name,
+                                                         TRTLCalendarCalcClass CalendarCalcSystem) {
     if (!FCalendarSystems.emplace(Name, CalendarCalcSystem).second)
         throw Sys::EListError(u"Duplicates not allowed: " + Name);
 }
@@ -1327,7 +1406,9 @@ void TRTLCalendarCalcFactory::ReregisterCalendarCalcSystem(const Sys::string& Na
     FCalendarSystems[Name] = CalendarCalcSystem;
 }
 
-void TRTLCalendarCalcFactory::UnregisterCalendarCalcSystem(const Sys::string& Name) { FCalendarSystems.erase(Name); }
+void TRTLCalendarCalcFactory::UnregisterCalendarCalcSystem(const Sys::string& Name) {
+    FCalendarSystems.erase(Name);
+}
 
 TRTLCalendarCalcClass TRTLCalendarCalcFactory::GetCalendarCalcSystem(const Sys::string& Name) const {
     const auto found = FCalendarSystems.find(Name);
@@ -1346,11 +1427,12 @@ bool TRTLCalendarCalcFactory::TryGetCalendarCalcSystem(const Sys::string& Name,
 TRTLCalendarCalcClass TRTLCalendarCalcFactory::GetCalendarCalcSystemOrDefault(const Sys::string& Name) const {
     TRTLCalendarCalcClass result;
     if (TryGetCalendarCalcSystem(Name, result)) return result;
-    return GetCalendarCalcSystem(FDefaultCalendarName.empty() ? TRTLCalendarCalcSystems::Default : FDefaultCalendarName);
+    return GetCalendarCalcSystem(FDefaultCalendarName.empty() ? TRTLCalendarCalcSystems::Default
+                                                              : FDefaultCalendarName);
 }
 
 std::unique_ptr<TRTLCalendarCalc> TRTLCalendarCalcFactory::CreateCalendar(const Sys::string& Name,
-                                                                        const Sys::string& Locale) const {
+                                                                          const Sys::string& Locale) const {
     TRTLCalendarCalcClass cls;
     return TryGetCalendarCalcSystem(Name, cls) ? cls(Locale) : nullptr;
 }

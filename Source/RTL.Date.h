@@ -30,7 +30,9 @@ struct TDayOfWeekHelper {
     static uint8_t AsByte(TDayOfWeek Self) { return static_cast<uint8_t>(static_cast<uint8_t>(Self) + 1); }
     static int32_t AsInteger(TDayOfWeek Self) { return AsByte(Self); }
     static uint16_t AsWord(TDayOfWeek Self) { return AsByte(Self); }
-    static void From(TDayOfWeek& Self, uint8_t B) { Self = static_cast<TDayOfWeek>(static_cast<uint8_t>(B - 1)); }
+    static void From(TDayOfWeek& Self, uint8_t B) {
+        Self = static_cast<TDayOfWeek>(static_cast<uint8_t>(B - 1));
+    }
     static TDayOfWeek FromCalDayOfWeek(TCalDayOfWeek C);
     static TCalDayOfWeek ToTCalDayOfWeek(TDayOfWeek Self);
     static TDayOfWeek DayOfWeek(TCalDayOfWeek C, uint8_t N);
@@ -75,14 +77,16 @@ public:
     virtual void DecodeDateDay(TDateTime AValue, uint16_t& AYear, uint16_t& ADayOfYear);
     virtual bool DecodeDateFully(TDateTime DateTime, uint16_t& Year, uint16_t& Month, uint16_t& Day,
                                  TDayOfWeek& DOW);
-    virtual void DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth, uint16_t& AWeekOfMonth,
-                                     TDayOfWeek& ADayOfWeek);
-    virtual void DecodeDateWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AWeekOfYear, TDayOfWeek& ADayOfWeek);
+    virtual void DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AMonth,
+                                     uint16_t& AWeekOfMonth, TDayOfWeek& ADayOfWeek);
+    virtual void DecodeDateWeek(TDateTime AValue, uint16_t& AYear, uint16_t& AWeekOfYear,
+                                TDayOfWeek& ADayOfWeek);
     virtual void IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths = 1);
     virtual bool IsLeapYear(uint16_t Year);
     virtual bool IsValidDate(uint16_t AYear, uint16_t AMonth, uint16_t ADay);
     virtual bool IsValidDateDay(uint16_t AYear, uint16_t ADayOfYear);
-    virtual bool IsValidDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth, TDayOfWeek ADayOfWeek);
+    virtual bool IsValidDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth,
+                                      TDayOfWeek ADayOfWeek);
     virtual bool TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date);
     virtual bool TryEncodeDateDay(uint16_t AYear, uint16_t ADayOfYear, TDateTime& AValue);
     // The number of the year's last week as DecodeDateWeek numbers weeks.
@@ -105,7 +109,9 @@ public:
     uint16_t CurrentYear();
     uint16_t CurrentMonth();
     uint16_t CurrentDay();
-    static uint16_t NthDayOfWeek(uint16_t DayOfMonth) { return static_cast<uint16_t>((DayOfMonth - 1) / 7 + 1); }
+    static uint16_t NthDayOfWeek(uint16_t DayOfMonth) {
+        return static_cast<uint16_t>((DayOfMonth - 1) / 7 + 1);
+    }
     uint16_t NthDayOfWeek(TDateTime AValue);
     uint8_t LocaleDayOfWeek(TDayOfWeek DOW);
     // 1 = Sunday … 7 by long then short day names, exact; −1 when absent.
@@ -118,7 +124,9 @@ public:
     bool IsValidDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek);
     bool IsYearValid(int32_t AYear) const { return MinYear <= AYear && AYear <= MaxYear; }
     bool IsMonthValid(uint16_t AMonth) const { return 1 <= AMonth && AMonth <= FLastMonth; }
-    bool IsMonthValid(int32_t AYear, uint16_t AMonth) const { return IsYearValid(AYear) && IsMonthValid(AMonth); }
+    bool IsMonthValid(int32_t AYear, uint16_t AMonth) const {
+        return IsYearValid(AYear) && IsMonthValid(AMonth);
+    }
 
     // --- Encoding: each plain operation raises the platform's error where its Try twin fails
     TDateTime EncodeDate(uint16_t Year, uint16_t Month, uint16_t Day);
@@ -129,13 +137,16 @@ public:
                              uint16_t ASecond, uint16_t AMilliSecond);
     bool TryEncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDateTime& AValue,
                            TDayOfWeek ADayOfWeek = TDayOfWeek::Monday);
-    TDateTime EncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear, TDayOfWeek ADayOfWeek = TDayOfWeek::Monday);
+    TDateTime EncodeDateWeek(uint16_t AYear, uint16_t AWeekOfYear,
+                             TDayOfWeek ADayOfWeek = TDayOfWeek::Monday);
     bool TryEncodeDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth, TDayOfWeek ADayOfWeek,
                                 TDateTime& AValue);
-    TDateTime EncodeDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth, TDayOfWeek ADayOfWeek);
-    bool TryEncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek, TDayOfWeek ADayOfWeek,
-                                   TDateTime& AValue);
-    TDateTime EncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek, TDayOfWeek ADayOfWeek);
+    TDateTime EncodeDateMonthWeek(uint16_t AYear, uint16_t AMonth, uint16_t AWeekOfMonth,
+                                  TDayOfWeek ADayOfWeek);
+    bool TryEncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek,
+                                   TDayOfWeek ADayOfWeek, TDateTime& AValue);
+    TDateTime EncodeDayOfWeekInMonth(uint16_t AYear, uint16_t AMonth, uint16_t ANthDayOfWeek,
+                                     TDayOfWeek ADayOfWeek);
     // A part of 65535 (Sys::RecodeLeaveFieldAsIs) keeps the value's own.
     bool TryRecodeDateTime(TDateTime AValue, uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
                            uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond, TDateTime& AResult);
@@ -196,7 +207,9 @@ public:
     void IncAYear(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfYears = 1);
     void IncADay(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfDays = 1);
     void IncADay(uint16_t& Year, uint16_t& DayOfYear, int32_t NumberOfDays = 1);
-    static TDateTime IncDay(TDateTime AValue, int32_t ANumberOfDays = 1) { return Sys::IncDay(AValue, ANumberOfDays); }
+    static TDateTime IncDay(TDateTime AValue, int32_t ANumberOfDays = 1) {
+        return Sys::IncDay(AValue, ANumberOfDays);
+    }
     static TDateTime IncWeek(TDateTime AValue, int32_t ANumberOfWeeks = 1) {
         return Sys::IncWeek(AValue, ANumberOfWeeks);
     }
@@ -210,7 +223,8 @@ public:
     static int32_t WeeksBetween(TDateTime ANow, TDateTime AThen) { return Sys::WeeksBetween(ANow, AThen); }
     static double WeekSpan(TDateTime ANow, TDateTime AThen) { return Sys::WeekSpan(ANow, AThen); }
     static int64_t DateTimeToMilliseconds(TDateTime AValue) { return Sys::DateTimeToMilliseconds(AValue); }
-    static bool DateInRange(TDateTime ADate, TDateTime AStartDate, TDateTime AEndDate, bool AInclusive = true) {
+    static bool DateInRange(TDateTime ADate, TDateTime AStartDate, TDateTime AEndDate,
+                            bool AInclusive = true) {
         return Sys::DateInRange(ADate, AStartDate, AEndDate, AInclusive);
     }
     static bool DateTimeInRange(TDateTime AValue, TDateTime AStart, TDateTime AEnd, bool AInclusive = true) {
@@ -219,7 +233,9 @@ public:
     double MonthSpan(TDateTime ANow, TDateTime AThen);
     int32_t MonthsBetween(TDateTime ANow, TDateTime AThen);
     int32_t YearsBetween(TDateTime ANow, TDateTime AThen);
-    static double YearSpan(TDateTime ANow, TDateTime AThen) { return DaySpan(ANow, AThen) / Sys::ApproxDaysPerYear; }
+    static double YearSpan(TDateTime ANow, TDateTime AThen) {
+        return DaySpan(ANow, AThen) / Sys::ApproxDaysPerYear;
+    }
 
     // --- Comparisons
     bool SameDayMonth(TDateTime A, uint16_t AMonth, uint16_t ADay);
@@ -235,7 +251,8 @@ public:
     // --- Formatting and parsing
     void DateTimeToString(Sys::string& Result, const Sys::string& Format, TDateTime DateTime,
                           bool UseLocaleFormatSeparator = true);
-    Sys::string FormatDateTime(const Sys::string& Format, TDateTime DateTime, bool UseLocaleFormatSeparator = true);
+    Sys::string FormatDateTime(const Sys::string& Format, TDateTime DateTime,
+                               bool UseLocaleFormatSeparator = true);
     Sys::string DateToStr(TDateTime Date);
     Sys::string DateTimeToStr(TDateTime DateTime);
     // Raises EConvertError with SInvalidDateTime when Str does not parse.
@@ -250,8 +267,8 @@ public:
 
     // The field of a formatted text that counts Index numeric fields from the start; SelStart is
     // 1-based. Serves date-editing controls that map a caret to a field.
-    TRTLDateTimeMaskType Parser(int32_t Index, const Sys::string& Text, const Sys::string& Format, int32_t& SelStart,
-                                int32_t& SelLength, bool& VariableWidth);
+    TRTLDateTimeMaskType Parser(int32_t Index, const Sys::string& Text, const Sys::string& Format,
+                                int32_t& SelStart, int32_t& SelLength, bool& VariableWidth);
 
     // --- Public state
     TCalDayOfWeek FirstWeekday = Sys::dowMonday;
@@ -287,9 +304,9 @@ protected:
     // "n" for minutes), and the rotated day names filled.
     Sys::TFormatSettings LoadFormatSettings();
 
-    Sys::string FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year, uint16_t Month, uint16_t Day,
-                                           uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec, TDayOfWeek DOW,
-                                           bool UseLocaleFormatSeparator);
+    Sys::string FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year, uint16_t Month,
+                                           uint16_t Day, uint16_t Hour, uint16_t Min, uint16_t Sec,
+                                           uint16_t MSec, TDayOfWeek DOW, bool UseLocaleFormatSeparator);
     bool FormatStringFullToDateTime(const Sys::string& Format, const Sys::string& Str, TDateTime& DateTime);
 
     TCalendarType FCalendarType = TCalendarType::SolarCalendar;
@@ -299,6 +316,9 @@ protected:
 private:
     void Construct(const Sys::string& ALocale);
 
+    // The morning and afternoon texts that the parse engine and the field locator read for a marker
+    // form (a/p, am/pm, ampm).
+    std::pair<Sys::string, Sys::string> MarkerTexts(uint8_t Marker) const;
     struct TDateParts;
     struct TParseState;
     struct TLocatorState;
@@ -326,7 +346,8 @@ public:
     // else TRTLCalendarCalcSystems::Default). Neither registered raises Sys::EListError.
     TRTLCalendarCalcClass GetCalendarCalcSystemOrDefault(const Sys::string& Name) const;
     // A new calculator of Name's class for Locale, or null when Name is not registered.
-    std::unique_ptr<TRTLCalendarCalc> CreateCalendar(const Sys::string& Name, const Sys::string& Locale) const;
+    std::unique_ptr<TRTLCalendarCalc> CreateCalendar(const Sys::string& Name,
+                                                     const Sys::string& Locale) const;
     void CalendarsList(const std::function<void(const Sys::string&)>& Proc) const;
 
 private:

@@ -7,7 +7,9 @@
 using Sys::string;
 
 namespace {
-std::string U8(const string& S) { return Sys::StringToUtf8(S); }
+std::string U8(const string& S) {
+    return Sys::StringToUtf8(S);
+}
 } // namespace
 
 TEST(PlatformFormat, Directives) {
@@ -16,7 +18,9 @@ TEST(PlatformFormat, Directives) {
         std::initializer_list<Sys::TVarRec> Args;
         const char* Expected;
     } cases[] = {
-        {u"The %d date must be in the range of %d, %d", {2328, -1096, 2327}, "The 2328 date must be in the range of -1096, 2327"},
+        {u"The %d date must be in the range of %d, %d",
+         {2328, -1096, 2327},
+         "The 2328 date must be in the range of -1096, 2327"},
         {u"[%.2d] [%.3d] [%.2d]", {7, 45, -3}, "[07] [045] [-03]"},
         {u"[%5s] [%-5s] [%.2s]", {u"ab", u"ab", u"abc"}, "[   ab] [ab   ] [ab]"},
         {u"%x %u %%", {255, 7u}, "FF 7 %"},

@@ -36,7 +36,9 @@ std::string Iso(TDateTime Value) {
     return text;
 }
 
-std::string U8(const string& S) { return Sys::StringToUtf8(S); }
+std::string U8(const string& S) {
+    return Sys::StringToUtf8(S);
+}
 
 } // namespace
 
@@ -97,7 +99,8 @@ TEST(GregorianCalendar, EveryDayAgreesWithThePlatformAndIcu) {
                       id = icu.get(UCAL_DATE, status), idow = icu.get(UCAL_DAY_OF_WEEK, status) - 1,
                       idoy = icu.get(UCAL_DAY_OF_YEAR, status);
         ASSERT_EQ(std::make_tuple(y, m, d, doy), std::make_tuple(py, pm, pd, pdoy)) << day;
-        ASSERT_EQ(std::make_tuple(int(y), int(m), int(d), int(dow), int(doy)), std::make_tuple(iy, im, id, idow, idoy))
+        ASSERT_EQ(std::make_tuple(int(y), int(m), int(d), int(dow), int(doy)),
+                  std::make_tuple(iy, im, id, idow, idoy))
             << day;
         ASSERT_EQ(leap, calc->IsLeapYear(y));
         TDateTime back;
@@ -136,7 +139,8 @@ TEST(CalendarCalc, IsoWeeksOverTwoCenturies) {
     icu.setFirstDayOfWeek(UCAL_MONDAY);
     icu.setMinimalDaysInFirstWeek(4);
     for (uint16_t year = 1900; year <= 2100; ++year) {
-        const int32_t first = int32_t(Sys::EncodeDate(year, 1, 1)), last = int32_t(Sys::EncodeDate(year, 12, 31));
+        const int32_t first = int32_t(Sys::EncodeDate(year, 1, 1)),
+                      last = int32_t(Sys::EncodeDate(year, 12, 31));
         int32_t isoWeeks = 0;
         for (int32_t day = first; day <= last; ++day) {
             uint16_t y, w;
@@ -207,21 +211,23 @@ TEST(CalendarCalc, PeriodsAndIncrements) {
     EXPECT_EQ(Iso(calc->StartOfADay(2024, 2, 30)), "2024-03-01 00:00:00.000"); // the day is not checked
     EXPECT_EQ(calc->HourOfTheYear(tuesday), (31 + 29 + 4) * 24 + 13);
     EXPECT_EQ(calc->HourOfTheWeek(tuesday), 24 + 13); // Monday-first week
-    EXPECT_EQ(calc->MilliSecondOfTheYear(tuesday), int64_t((31 + 29 + 4) * 24 + 13) * 3600000 + 7 * 60000 + 9045);
+    EXPECT_EQ(calc->MilliSecondOfTheYear(tuesday),
+              int64_t((31 + 29 + 4) * 24 + 13) * 3600000 + 7 * 60000 + 9045);
 
     struct TCase {
         uint16_t Y, M, D;
         int32_t Months;
         uint16_t EY, EM, ED;
     } cases[] = {
-        {2023, 12, 15, 1, 2024, 1, 15}, {2024, 1, 15, -1, 2023, 12, 15}, {2024, 1, 31, 1, 2024, 2, 29},
-        {2023, 1, 31, 1, 2023, 2, 28},  {2024, 3, 31, -13, 2023, 2, 28}, {2024, 5, 10, 24, 2026, 5, 10},
+        {2023, 12, 15, 1, 2024, 1, 15},   {2024, 1, 15, -1, 2023, 12, 15}, {2024, 1, 31, 1, 2024, 2, 29},
+        {2023, 1, 31, 1, 2023, 2, 28},    {2024, 3, 31, -13, 2023, 2, 28}, {2024, 5, 10, 24, 2026, 5, 10},
         {2024, 5, 10, -17, 2022, 12, 10},
     };
     for (const TCase& c : cases) {
         uint16_t y = c.Y, m = c.M, d = c.D;
         calc->IncAMonth(y, m, d, c.Months);
-        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(c.EY, c.EM, c.ED)) << c.Y << "-" << c.M << " " << c.Months;
+        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(c.EY, c.EM, c.ED))
+            << c.Y << "-" << c.M << " " << c.Months;
     }
     EXPECT_EQ(Iso(calc->IncMonth(tuesday, 11)), "2025-02-05 13:07:09.045");
     EXPECT_EQ(calc->IncYear(tuesday, 0), tuesday);
@@ -259,14 +265,16 @@ TEST(CalendarCalc, EncodingErrors) {
     };
     EXPECT_EQ(message([&] { calc->EncodeDate(2023, 2, 29); }), "Invalid argument to date encode");
     EXPECT_EQ(message([&] { calc->EncodeDateDay(2023, 366); }), "(2023, 366) is not a valid DateDay pair");
-    EXPECT_EQ(message([&] { calc->EncodeDateWeek(2023, 60, D::Sunday); }), "(2023, 60, 1) is not a valid DateWeek triplet");
+    EXPECT_EQ(message([&] { calc->EncodeDateWeek(2023, 60, D::Sunday); }),
+              "(2023, 60, 1) is not a valid DateWeek triplet");
     EXPECT_EQ(message([&] { calc->EncodeDateMonthWeek(2023, 1, 6, D::Sunday); }),
               "(2023, 1, 6, 1) is not a valid DateMonthWeek quad");
     EXPECT_EQ(message([&] { calc->RecodeDay(Sys::EncodeDate(2023, 2, 1), 30); }),
               "(2023-02-01, 65535, 65535, 30, 65535, 65535, 65535, 65535) is not a valid date and time");
     EXPECT_EQ(message([&] { calc->StrToDate(u"x"); }), "'x' is not a valid date");
     EXPECT_EQ(message([&] { calc->StrToDateTime(u"x"); }), "'x' is not a valid date and time");
-    EXPECT_EQ(Iso(calc->RecodeDate(Sys::EncodeDate(2023, 2, 1) + 0.5, 2024, 2, 29)), "2024-02-29 12:00:00.000");
+    EXPECT_EQ(Iso(calc->RecodeDate(Sys::EncodeDate(2023, 2, 1) + 0.5, 2024, 2, 29)),
+              "2024-02-29 12:00:00.000");
     EXPECT_EQ(calc->StrToDateDef(u"x", 7.0), 7.0);
 }
 
@@ -347,11 +355,12 @@ TEST(CalendarFormat, MarkersAndShortYears) {
         const char16_t* Format;
         const char* Expected;
     } cases[] = {
-        {0, u"h am/pm", "0 AM"},   {12, u"h am/pm", "12 AM"}, {13, u"h am/pm", "1 PM"},
-        {23, u"hh a/p", "11 P"},   {0, u"hh ampm", "00 AM"},  {12, u"hh:nn", "12:00"},
+        {0, u"h am/pm", "0 AM"}, {12, u"h am/pm", "12 AM"}, {13, u"h am/pm", "1 PM"},
+        {23, u"hh a/p", "11 P"}, {0, u"hh ampm", "00 AM"},  {12, u"hh:nn", "12:00"},
     };
     for (const TCase& c : cases)
-        EXPECT_EQ(U8(calc->FormatDateTime(c.Format, Sys::EncodeDate(2024, 1, 1) + Sys::EncodeTime(c.Hour, 0, 0, 0))),
+        EXPECT_EQ(U8(calc->FormatDateTime(c.Format,
+                                          Sys::EncodeDate(2024, 1, 1) + Sys::EncodeTime(c.Hour, 0, 0, 0))),
                   c.Expected)
             << c.Hour << " " << U8(c.Format);
     // Empty long markers: the format's own letters in its own case.
@@ -361,7 +370,8 @@ TEST(CalendarFormat, MarkersAndShortYears) {
     EXPECT_EQ(U8(calc->FormatDateTimeFullToString(u"hh:nn AM/PM", 2024, 1, 1, 21, 5, 0, 0, D::Monday, true)),
               "09:05 PM");
     calc->TimePMVeryShortString = 0;
-    EXPECT_EQ(U8(calc->FormatDateTimeFullToString(u"h a/p", 2024, 1, 1, 21, 5, 0, 0, D::Monday, true)), "9 p");
+    EXPECT_EQ(U8(calc->FormatDateTimeFullToString(u"h a/p", 2024, 1, 1, 21, 5, 0, 0, D::Monday, true)),
+              "9 p");
     // "yy" takes the decimal year's third and fourth characters.
     EXPECT_EQ(U8(calc->FormatDateTimeFullToString(u"yy", 1403, 1, 1, 0, 0, 0, 0, D::Monday, true)), "03");
     EXPECT_EQ(U8(calc->FormatDateTimeFullToString(u"[yy]", 99, 1, 1, 0, 0, 0, 0, D::Monday, true)), "[]");
@@ -455,8 +465,10 @@ TEST(CalendarParse, TwoDigitYearsAndMissingParts) {
 
 TEST(CalendarParse, WhatTheFormatWritesReadsBack) {
     auto calc = TGregorian::Make();
-    const Sys::string formats[] = {u"yyyy/mm/dd hh:nn:ss.zzz", u"dddd d mmmm yyyy h:n:s.z", u"yyyy mmm dd hh:nn:ss.zzz ampm"};
-    for (int32_t day = int32_t(Sys::EncodeDate(1990, 1, 1)); day < int32_t(Sys::EncodeDate(2030, 1, 1)); day += 37)
+    const Sys::string formats[] = {u"yyyy/mm/dd hh:nn:ss.zzz", u"dddd d mmmm yyyy h:n:s.z",
+                                   u"yyyy mmm dd hh:nn:ss.zzz ampm"};
+    for (int32_t day = int32_t(Sys::EncodeDate(1990, 1, 1)); day < int32_t(Sys::EncodeDate(2030, 1, 1));
+         day += 37)
         for (const Sys::string& format : formats) {
             const TDateTime value = day + ((day * 7919) % 86400000) / double(Sys::MSecsPerDay);
             TDateTime back;
@@ -504,7 +516,8 @@ TEST(CalendarLocator, FieldsOfAFormattedText) {
         const auto kind = calc->Parser(c.Index, c.Text, c.Format, start, length, variable);
         EXPECT_EQ(kind, c.Kind) << U8(c.Format) << " #" << c.Index;
         if (kind == M::hdmtNone) continue;
-        EXPECT_EQ(std::make_tuple(start, length, variable), std::make_tuple(c.SelStart, c.SelLength, c.VariableWidth))
+        EXPECT_EQ(std::make_tuple(start, length, variable),
+                  std::make_tuple(c.SelStart, c.SelLength, c.VariableWidth))
             << U8(c.Format) << " #" << c.Index;
     }
 }
@@ -518,7 +531,8 @@ TEST(CalendarRegistry, NamesAreCaseSensitiveAndReplaceable) {
     auto gregorian = factory.CreateCalendar(u"Gregorian", u"");
     ASSERT_NE(gregorian, nullptr);
     EXPECT_NE(dynamic_cast<TRTLJulianDateCalendarCalc*>(gregorian.get()), nullptr);
-    EXPECT_EQ(factory.GetCalendarCalcSystem(u"Gregorian"), TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
+    EXPECT_EQ(factory.GetCalendarCalcSystem(u"Gregorian"),
+              TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
     EXPECT_THROW(factory.RegisterCalendarCalcSystem(u"Gregorian", TRTLCalendarCalc::ClassOf<TGregorian>()),
                  Sys::EListError);
     EXPECT_THROW(factory.GetCalendarCalcSystem(u"Nothing"), Sys::EListError);
@@ -526,7 +540,8 @@ TEST(CalendarRegistry, NamesAreCaseSensitiveAndReplaceable) {
 
     factory.ReregisterCalendarCalcSystem(u"Gregorian", TRTLCalendarCalc::ClassOf<TGregorian>());
     EXPECT_NE(dynamic_cast<TGregorian*>(factory.CreateCalendar(u"Gregorian", u"").get()), nullptr);
-    factory.ReregisterCalendarCalcSystem(u"Gregorian", TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
+    factory.ReregisterCalendarCalcSystem(u"Gregorian",
+                                         TRTLCalendarCalc::ClassOf<TRTLJulianDateCalendarCalc>());
 
     factory.RegisterCalendarCalcSystem(u"Test", TRTLCalendarCalc::ClassOf<TGregorian>());
     std::set<std::string> names;

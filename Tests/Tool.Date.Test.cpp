@@ -92,10 +92,11 @@ TEST(ToolDate, CalendarsByName) {
          "1403/01/01 01:05 بعد از ظهر\n"},
         {"date format --calendar Gregorian --locale de --format 'dddd d mmmm' '2024-03-05 10:00:00.250'",
          "Dienstag 5 März\n"},
-        {"date parse --calendar Jalali --format 'yyyy/mm/dd h:nn a/p' '1403/12/30 9:15 ع'", "2025-03-20T21:15:00.000\n"},
+        {"date parse --calendar Jalali --format 'yyyy/mm/dd h:nn a/p' '1403/12/30 9:15 ع'",
+         "2025-03-20T21:15:00.000\n"},
         {"date parse --calendar IslamicTabular --format yyyy/mm/dd 1445/01/01", "2023-07-19T00:00:00.000\n"},
         {"date table --calendar Jalali --from 2024-03-19 --to 2024-03-20", "2024-03-19\t1402\t12\t29\n"
-                                                                         "2024-03-20\t1403\t1\t1\n"},
+                                                                           "2024-03-20\t1403\t1\t1\n"},
     };
     for (const auto& c : cases) {
         const auto r = RunTool(c.Arguments);

@@ -2,7 +2,9 @@
 
 namespace Zarvel {
 
-void ConvertError(const Sys::string& ResString) { throw Sys::EConvertError(ResString); }
+void ConvertError(const Sys::string& ResString) {
+    throw Sys::EConvertError(ResString);
+}
 
 void ConvertErrorFmt(const Sys::string& ResString, std::initializer_list<Sys::TVarRec> Args) {
     throw Sys::EConvertError(Sys::Format(ResString, Args));

@@ -42,18 +42,26 @@ int32_t ClampedDay(TDateTime Value) {
 
 } // namespace
 
-int32_t DayOf(TDateTime Value) { return DateTimeToTimeStamp(Value).Date - DateDelta; }
+int32_t DayOf(TDateTime Value) {
+    return DateTimeToTimeStamp(Value).Date - DateDelta;
+}
 
-int32_t MilliSecondOfTheDay(TDateTime Value) { return DateTimeToTimeStamp(Value).Time; }
+int32_t MilliSecondOfTheDay(TDateTime Value) {
+    return DateTimeToTimeStamp(Value).Time;
+}
 
-TDateTime ComposeDateTime(int32_t Day, double Time) { return Day >= 0 ? Day + Time : Day - Time; }
+TDateTime ComposeDateTime(int32_t Day, double Time) {
+    return Day >= 0 ? Day + Time : Day - Time;
+}
 
 int64_t DateTimeToMilliseconds(TDateTime Value) {
     const TTimeStamp stamp = DateTimeToTimeStamp(Value);
     return int64_t(stamp.Date) * MSecsPerDay + stamp.Time;
 }
 
-bool IsLeapYear(uint16_t Year) { return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0); }
+bool IsLeapYear(uint16_t Year) {
+    return Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0);
+}
 
 uint16_t DaysInAMonth(uint16_t Year, uint16_t Month) {
     static constexpr uint8_t Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -61,7 +69,9 @@ uint16_t DaysInAMonth(uint16_t Year, uint16_t Month) {
     return Days[Month - 1] + (Month == 2 && IsLeapYear(Year));
 }
 
-uint16_t DaysInAYear(uint16_t Year) { return IsLeapYear(Year) ? 366 : 365; }
+uint16_t DaysInAYear(uint16_t Year) {
+    return IsLeapYear(Year) ? 366 : 365;
+}
 
 bool TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
     if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 || Day > DaysInAMonth(Year, Month))
@@ -105,7 +115,8 @@ void DecodeDateDay(TDateTime Value, uint16_t& Year, uint16_t& DayOfYear) {
     uint16_t month, day;
     DecodeDate(Value, Year, month, day);
     TDateTime start;
-    DayOfYear = TryEncodeDate(Year, 1, 1, start) ? static_cast<uint16_t>(ClampedDay(Value) - DayOf(start) + 1) : 0;
+    DayOfYear =
+        TryEncodeDate(Year, 1, 1, start) ? static_cast<uint16_t>(ClampedDay(Value) - DayOf(start) + 1) : 0;
 }
 
 uint16_t DayOfWeek(TDateTime Value) {
@@ -115,7 +126,8 @@ uint16_t DayOfWeek(TDateTime Value) {
 }
 
 bool IsValidTime(uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec) {
-    return (Hour < 24 && Min < 60 && Sec < 60 && MSec < 1000) || (Hour == 24 && Min == 0 && Sec == 0 && MSec == 0);
+    return (Hour < 24 && Min < 60 && Sec < 60 && MSec < 1000) ||
+           (Hour == 24 && Min == 0 && Sec == 0 && MSec == 0);
 }
 
 bool TryEncodeTime(uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec, TDateTime& Time) {
@@ -140,28 +152,43 @@ void DecodeTime(TDateTime Value, uint16_t& Hour, uint16_t& Min, uint16_t& Sec, u
     Hour = static_cast<uint16_t>(ms / 60);
 }
 
-uint16_t HourOf(TDateTime Value) { return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 3600000); }
-uint16_t MinuteOf(TDateTime Value) { return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 60000 % 60); }
-uint16_t SecondOf(TDateTime Value) { return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 1000 % 60); }
-uint16_t MilliSecondOf(TDateTime Value) { return static_cast<uint16_t>(MilliSecondOfTheDay(Value) % 1000); }
+uint16_t HourOf(TDateTime Value) {
+    return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 3600000);
+}
+uint16_t MinuteOf(TDateTime Value) {
+    return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 60000 % 60);
+}
+uint16_t SecondOf(TDateTime Value) {
+    return static_cast<uint16_t>(MilliSecondOfTheDay(Value) / 1000 % 60);
+}
+uint16_t MilliSecondOf(TDateTime Value) {
+    return static_cast<uint16_t>(MilliSecondOfTheDay(Value) % 1000);
+}
 
-TDateTime StartOfTheDay(TDateTime Value) { return DayOf(Value); }
+TDateTime StartOfTheDay(TDateTime Value) {
+    return DayOf(Value);
+}
 
-TDateTime EndOfTheDay(TDateTime Value) { return ComposeDateTime(DayOf(Value), EncodeTime(23, 59, 59, 999)); }
+TDateTime EndOfTheDay(TDateTime Value) {
+    return ComposeDateTime(DayOf(Value), EncodeTime(23, 59, 59, 999));
+}
 
 TDateTime Now() {
     timespec now;
     clock_gettime(CLOCK_REALTIME, &now);
     std::tm local;
     localtime_r(&now.tv_sec, &local);
-    TDateTime date = EncodeDate(static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint16_t>(local.tm_mon + 1),
-                                static_cast<uint16_t>(local.tm_mday));
+    TDateTime date =
+        EncodeDate(static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint16_t>(local.tm_mon + 1),
+                   static_cast<uint16_t>(local.tm_mday));
     return date + EncodeTime(static_cast<uint16_t>(local.tm_hour), static_cast<uint16_t>(local.tm_min),
                              static_cast<uint16_t>(std::min(local.tm_sec, 59)),
                              static_cast<uint16_t>(now.tv_nsec / 1000000));
 }
 
-TDateTime Today() { return DayOf(Now()); }
+TDateTime Today() {
+    return DayOf(Now());
+}
 
 string TimeToStr(TDateTime Value, const TFormatSettings& Settings) {
     uint16_t hour, minute, second, msec;
@@ -236,26 +263,34 @@ TDateTime IncDay(TDateTime Value, int32_t NumberOfDays) {
     return ComposeDateTime(DayOf(Value) + NumberOfDays, MilliSecondOfTheDay(Value) / double(MSecsPerDay));
 }
 
-TDateTime IncWeek(TDateTime Value, int32_t NumberOfWeeks) { return IncDay(Value, NumberOfWeeks * 7); }
+TDateTime IncWeek(TDateTime Value, int32_t NumberOfWeeks) {
+    return IncDay(Value, NumberOfWeeks * 7);
+}
 
 int32_t DaysBetween(TDateTime Now, TDateTime Then) {
-    return static_cast<int32_t>(std::llabs(DateTimeToMilliseconds(Now) - DateTimeToMilliseconds(Then)) / MSecsPerDay);
+    return static_cast<int32_t>(std::llabs(DateTimeToMilliseconds(Now) - DateTimeToMilliseconds(Then)) /
+                                MSecsPerDay);
 }
 
 double DaySpan(TDateTime Now, TDateTime Then) {
     return std::llabs(DateTimeToMilliseconds(Now) - DateTimeToMilliseconds(Then)) / double(MSecsPerDay);
 }
 
-int32_t WeeksBetween(TDateTime Now, TDateTime Then) { return DaysBetween(Now, Then) / 7; }
+int32_t WeeksBetween(TDateTime Now, TDateTime Then) {
+    return DaysBetween(Now, Then) / 7;
+}
 
-double WeekSpan(TDateTime Now, TDateTime Then) { return DaySpan(Now, Then) / 7; }
+double WeekSpan(TDateTime Now, TDateTime Then) {
+    return DaySpan(Now, Then) / 7;
+}
 
 bool DateInRange(TDateTime Date, TDateTime Start, TDateTime End, bool Inclusive) {
     return DateTimeInRange(DayOf(Date), DayOf(Start), DayOf(End), Inclusive);
 }
 
 bool DateTimeInRange(TDateTime Value, TDateTime Start, TDateTime End, bool Inclusive) {
-    int64_t v = DateTimeToMilliseconds(Value), a = DateTimeToMilliseconds(Start), b = DateTimeToMilliseconds(End);
+    int64_t v = DateTimeToMilliseconds(Value), a = DateTimeToMilliseconds(Start),
+            b = DateTimeToMilliseconds(End);
     if (a > b) std::swap(a, b);
     return Inclusive ? a <= v && v <= b : a < v && v < b;
 }
@@ -280,8 +315,8 @@ void InvalidDateTimeError(uint16_t Year, uint16_t Month, uint16_t Day, uint16_t 
                           uint16_t Second, uint16_t MilliSecond, TDateTime BaseDate) {
     uint16_t y, m, d;
     DecodeDate(BaseDate, y, m, d);
-    throw EConvertError(Format(SInvalidDateTimeParts, {Format(u"%.4d-%.2d-%.2d", {y, m, d}), Year, Month, Day, Hour,
-                                                       Minute, Second, MilliSecond}));
+    throw EConvertError(Format(SInvalidDateTimeParts, {Format(u"%.4d-%.2d-%.2d", {y, m, d}), Year, Month, Day,
+                                                       Hour, Minute, Second, MilliSecond}));
 }
 
 } // namespace Sys

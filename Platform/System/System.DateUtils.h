@@ -19,8 +19,8 @@ inline constexpr int32_t MSecsPerSec = 1000;
 inline constexpr int64_t MSecsPerDay = 86400000;
 // Days from 0001-01-01 (time stamp day 1) to 1899-12-31.
 inline constexpr int32_t DateDelta = 693594;
-inline constexpr TDateTime MinDateTime = -693593.0;               // 0001-01-01
-inline constexpr TDateTime MaxDateTime = 2958465.99999999;        // 9999-12-31 23:59:59.999
+inline constexpr TDateTime MinDateTime = -693593.0;        // 0001-01-01
+inline constexpr TDateTime MaxDateTime = 2958465.99999999; // 9999-12-31 23:59:59.999
 inline constexpr double ApproxDaysPerMonth = 30.4375;
 inline constexpr double ApproxDaysPerYear = 365.25;
 // A part of a Recode call that keeps its value.
@@ -46,7 +46,8 @@ inline constexpr char16_t SInvalidDateTime[] = u"'%s' is not a valid date and ti
 inline constexpr char16_t SInvalidDateDay[] = u"(%d, %d) is not a valid DateDay pair";
 inline constexpr char16_t SInvalidDateWeek[] = u"(%d, %d, %d) is not a valid DateWeek triplet";
 inline constexpr char16_t SInvalidDateMonthWeek[] = u"(%d, %d, %d, %d) is not a valid DateMonthWeek quad";
-inline constexpr char16_t SInvalidDayOfWeekInMonth[] = u"(%d, %d, %d, %d) is not a valid DayOfWeekInMonth quad";
+inline constexpr char16_t SInvalidDayOfWeekInMonth[] =
+    u"(%d, %d, %d, %d) is not a valid DayOfWeekInMonth quad";
 inline constexpr char16_t SInvalidDateTimeParts[] =
     u"(%s, %d, %d, %d, %d, %d, %d, %d) is not a valid date and time";
 

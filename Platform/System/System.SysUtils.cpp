@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cfenv>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <unicode/dcfmtsym.h>
@@ -12,7 +13,6 @@
 #include <unicode/locid.h>
 #include <unicode/numfmt.h>
 #include <unicode/smpdtfmt.h>
-#include <cmath>
 #if defined(__x86_64__) || defined(__i386__)
 #include <xmmintrin.h>
 #endif
@@ -65,7 +65,8 @@ string Format(const string& Fmt, std::initializer_list<TVarRec> Args) {
         if (leftAlign) ++i;
         const auto number = [&]() {
             size_t n = 0;
-            for (; i < Fmt.size() && Fmt[i] >= u'0' && Fmt[i] <= u'9'; ++i) n = std::min<size_t>(n * 10 + (Fmt[i] - u'0'), 1024);
+            for (; i < Fmt.size() && Fmt[i] >= u'0' && Fmt[i] <= u'9'; ++i)
+                n = std::min<size_t>(n * 10 + (Fmt[i] - u'0'), 1024);
             return n;
         };
         const size_t width = number();
@@ -110,12 +111,15 @@ string Format(const string& Fmt, std::initializer_list<TVarRec> Args) {
 
 namespace {
 
-string FromIcu(const icu::UnicodeString& S) { return string(reinterpret_cast<const char16_t*>(S.getBuffer()), S.length()); }
+string FromIcu(const icu::UnicodeString& S) {
+    return string(reinterpret_cast<const char16_t*>(S.getBuffer()), S.length());
+}
 
 // An ICU date pattern in the format letters of TFormatSettings: months as "M", minutes as "m",
 // the marker as "ampm", literal text in double quotes; the first separator of Separators found
 // outside the fields is reported in Separator and written as Placeholder ("/" or ":").
-string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator, bool ReplaceSeparator = true) {
+string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator,
+                      bool ReplaceSeparator = true) {
     string result;
     for (size_t i = 0; i < p.size();) {
         const char16_t c = p[i];
@@ -177,7 +181,8 @@ string FromIcuPattern(const string& p, char16_t Placeholder, char16_t& Separator
     return result;
 }
 
-string DatePattern(icu::DateFormat::EStyle DateStyle, icu::DateFormat::EStyle TimeStyle, const icu::Locale& L) {
+string DatePattern(icu::DateFormat::EStyle DateStyle, icu::DateFormat::EStyle TimeStyle,
+                   const icu::Locale& L) {
     std::unique_ptr<icu::DateFormat> format(DateStyle != icu::DateFormat::kNone
                                                 ? icu::DateFormat::createDateInstance(DateStyle, L)
                                                 : icu::DateFormat::createTimeInstance(TimeStyle, L));
@@ -222,7 +227,8 @@ TFormatSettings TFormatSettings::Create(const string& LocaleName) {
 
     icu::DateFormatSymbols symbols(locale, status);
     int32_t n = 0;
-    const icu::UnicodeString* names = symbols.getMonths(n, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
+    const icu::UnicodeString* names =
+        symbols.getMonths(n, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::WIDE);
     for (int32_t i = 0; i < n && i < 12; ++i) fs.LongMonthNames[i] = FromIcu(names[i]);
     names = symbols.getMonths(n, icu::DateFormatSymbols::FORMAT, icu::DateFormatSymbols::ABBREVIATED);
     for (int32_t i = 0; i < n && i < 12; ++i) fs.ShortMonthNames[i] = FromIcu(names[i]);
@@ -271,12 +277,14 @@ TFormatSettings TFormatSettings::Create(const string& LocaleName) {
         fs.CurrencyDecimals = static_cast<uint8_t>(currency->getMaximumFractionDigits());
         icu::UnicodeString pattern;
         if (auto* decimal = dynamic_cast<icu::DecimalFormat*>(currency.get())) decimal->toPattern(pattern);
-        const string p = FromIcu(pattern.tempSubString(0, pattern.indexOf(u';') < 0 ? pattern.length() : pattern.indexOf(u';')));
+        const string p = FromIcu(
+            pattern.tempSubString(0, pattern.indexOf(u';') < 0 ? pattern.length() : pattern.indexOf(u';')));
         const size_t sign = p.find(u'\u00A4');
         if (sign != string::npos) {
             const bool before = sign == 0 || p.find_first_of(u"#0") > sign;
-            const bool spaced = (before && sign + 1 < p.size() && (p[sign + 1] == u' ' || p[sign + 1] == u'\u00A0')) ||
-                                (!before && sign > 0 && (p[sign - 1] == u' ' || p[sign - 1] == u'\u00A0'));
+            const bool spaced =
+                (before && sign + 1 < p.size() && (p[sign + 1] == u' ' || p[sign + 1] == u'\u00A0')) ||
+                (!before && sign > 0 && (p[sign - 1] == u' ' || p[sign - 1] == u'\u00A0'));
             fs.CurrencyFormat = static_cast<uint8_t>((before ? 0 : 1) + (spaced ? 2 : 0));
             // The negative form that puts a minus sign first, in the positive form's layout.
             static constexpr uint8_t Negative[] = {1, 5, 9, 8};

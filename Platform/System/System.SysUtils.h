@@ -99,9 +99,9 @@ struct TFormatSettings {
     string LongTimeFormat = u"hh:mm:ss";
     std::array<string, 12> ShortMonthNames = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
                                               u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
-    std::array<string, 12> LongMonthNames = {u"January", u"February", u"March",     u"April",
-                                             u"May",     u"June",     u"July",      u"August",
-                                             u"September", u"October", u"November", u"December"};
+    std::array<string, 12> LongMonthNames = {u"January",   u"February", u"March",    u"April",
+                                             u"May",       u"June",     u"July",     u"August",
+                                             u"September", u"October",  u"November", u"December"};
     std::array<string, 7> ShortDayNames = {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
     std::array<string, 7> LongDayNames = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                           u"Thursday", u"Friday", u"Saturday"};

@@ -51,7 +51,8 @@ Output: one line "Y M D", the date in the --to calendar.
 Exit status 1 when Y M D is not a date of KIND, or when its day has no date in the --to calendar.
 )";
 
-constexpr const char* TableHelp = R"(usage: zarvel date table (--kind KIND | --calendar NAME) --from YYYY-MM-DD --to YYYY-MM-DD
+constexpr const char* TableHelp =
+    R"(usage: zarvel date table (--kind KIND | --calendar NAME) --from YYYY-MM-DD --to YYYY-MM-DD
 
 Lists every day from --from to --to, both included. The bounds are proleptic Gregorian dates with
 years 1 to 9999. KIND: gregorian, julian, hebrew, islamic, french, persian (the day-number kinds);
@@ -64,7 +65,8 @@ Exit status 1 for a malformed or invalid bound, --from after --to, an unknown NA
 without a date in the calendar.
 )";
 
-constexpr const char* ShowHelp = R"(usage: zarvel date show [--calendar NAME] [--locale L] [--json] [YYYY-MM-DD]
+constexpr const char* ShowHelp =
+    R"(usage: zarvel date show [--calendar NAME] [--locale L] [--json] [YYYY-MM-DD]
 
 Shows a day (default today) in every calendar by name, or in NAME only, each with its own month
 names and long date format. --locale gives the calculators a locale (each calendar's own default
@@ -76,7 +78,8 @@ Output: one line per calendar, tab-separated:
 or, with --json, one array of {"calendar", "year", "month", "day", "long"} objects.
 )";
 
-constexpr const char* FormatHelp = R"(usage: zarvel date format --calendar NAME --format FMT [--locale L] DATETIME
+constexpr const char* FormatHelp =
+    R"(usage: zarvel date format --calendar NAME --format FMT [--locale L] DATETIME
 
 Formats DATETIME, a proleptic Gregorian YYYY-MM-DD with an optional time THH:MM[:SS[.mmm]] (or a
 blank instead of T), in calendar NAME with format FMT: d dd ddd dddd ddddd dddddd, m mm mmm mmmm,
@@ -196,12 +199,14 @@ Sys::TDateTime IsoDateTime(const std::string& Text) {
     const double day = IsoDay(Text.substr(0, 10)) - DateTimeDelta;
     if (Text.size() == 10) return day;
     const std::string time = Text.substr(11);
-    const bool shaped = (Text[10] == 'T' || Text[10] == ' ') && (time.size() == 5 || time.size() == 8 || time.size() == 12) &&
-                        time[2] == ':' && (time.size() == 5 || time[5] == ':') && (time.size() < 12 || time[8] == '.');
+    const bool shaped = (Text[10] == 'T' || Text[10] == ' ') &&
+                        (time.size() == 5 || time.size() == 8 || time.size() == 12) && time[2] == ':' &&
+                        (time.size() == 5 || time[5] == ':') && (time.size() < 12 || time[8] == '.');
     Sys::TDateTime fraction;
-    if (!shaped || !Sys::TryEncodeTime(uint16_t(Number(time.substr(0, 2))), uint16_t(Number(time.substr(3, 2))),
-                                       uint16_t(time.size() >= 8 ? Number(time.substr(6, 2)) : 0),
-                                       uint16_t(time.size() == 12 ? Number(time.substr(9, 3)) : 0), fraction))
+    if (!shaped ||
+        !Sys::TryEncodeTime(uint16_t(Number(time.substr(0, 2))), uint16_t(Number(time.substr(3, 2))),
+                            uint16_t(time.size() >= 8 ? Number(time.substr(6, 2)) : 0),
+                            uint16_t(time.size() == 12 ? Number(time.substr(9, 3)) : 0), fraction))
         throw TInputError("'" + Text + "' is not a date and time YYYY-MM-DDTHH:MM[:SS[.mmm]]");
     return Sys::ComposeDateTime(int32_t(day), fraction);
 }
@@ -222,7 +227,9 @@ const std::vector<std::string> CalendarNames = {"Jalali", "IslamicTabular", "Cus
 std::unique_ptr<Zarvel::TRTLCalendarCalc> Calendar(const std::string& Name, const std::string& Locale) {
     auto calc = Zarvel::TRTLCalendarCalcFactory::Current().CreateCalendar(Sys::Utf8ToString(Name),
                                                                           Sys::Utf8ToString(Locale));
-    if (!calc) throw TInputError("unknown calendar '" + Name + "' (the names are Jalali, IslamicTabular, Custom, Gregorian)");
+    if (!calc)
+        throw TInputError("unknown calendar '" + Name +
+                          "' (the names are Jalali, IslamicTabular, Custom, Gregorian)");
     return calc;
 }
 
@@ -256,9 +263,9 @@ int Show(const std::vector<std::string>& Args) {
         char date[32];
         std::snprintf(date, sizeof date, "%u-%02u-%02u", y, m, d);
         if (args.Has("json")) {
-            out += std::string(out.size() > 1 ? "," : "") + "\n  {\"calendar\": \"" + name + "\", \"year\": " +
-                   std::to_string(y) + ", \"month\": " + std::to_string(m) + ", \"day\": " + std::to_string(d) +
-                   ", \"long\": " + JsonString(longDate) + "}";
+            out += std::string(out.size() > 1 ? "," : "") + "\n  {\"calendar\": \"" + name +
+                   "\", \"year\": " + std::to_string(y) + ", \"month\": " + std::to_string(m) +
+                   ", \"day\": " + std::to_string(d) + ", \"long\": " + JsonString(longDate) + "}";
         } else {
             out += name + "\t" + date + "\t" + Utf8(longDate) + "\n";
         }
@@ -274,7 +281,8 @@ int FormatCommand(const std::vector<std::string>& Args) {
         std::cout << FormatHelp;
         return 0;
     }
-    if (!args.Has("format") || args.Positionals().size() != 1) throw TUsageError("format needs --format and DATETIME");
+    if (!args.Has("format") || args.Positionals().size() != 1)
+        throw TUsageError("format needs --format and DATETIME");
     const auto calc = Calendar(args);
     const Sys::TDateTime value = IsoDateTime(args.Positionals()[0]);
     std::cout << Utf8(calc->FormatDateTime(Sys::Utf8ToString(args.Value("format", "")), value)) << "\n";
@@ -287,7 +295,8 @@ int Parse(const std::vector<std::string>& Args) {
         std::cout << ParseHelp;
         return 0;
     }
-    if (!args.Has("format") || args.Positionals().size() != 1) throw TUsageError("parse needs --format and TEXT");
+    if (!args.Has("format") || args.Positionals().size() != 1)
+        throw TUsageError("parse needs --format and TEXT");
     const auto calc = Calendar(args);
     Sys::TDateTime value;
     const std::string text = args.Positionals()[0], format = args.Value("format", "");
@@ -323,12 +332,14 @@ int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
 
 int Table(const std::vector<std::string>& Args) {
     const TArguments args(
-        Args, {{"kind", true, KindNames}, {"calendar", true}, {"locale", true}, {"from", true}, {"to", true}}, 0);
+        Args, {{"kind", true, KindNames}, {"calendar", true}, {"locale", true}, {"from", true}, {"to", true}},
+        0);
     if (args.Has("help")) {
         std::cout << TableHelp;
         return 0;
     }
-    if (args.Has("calendar") == args.Has("kind")) throw TUsageError("table takes one of --kind and --calendar");
+    if (args.Has("calendar") == args.Has("kind"))
+        throw TUsageError("table takes one of --kind and --calendar");
     if (!args.Has("from") || !args.Has("to")) throw TUsageError("table needs --from and --to");
     const int32_t first = IsoDay(args.Value("from", "")), last = IsoDay(args.Value("to", ""));
     if (first > last) throw TInputError("--from is after --to");
