@@ -1120,7 +1120,7 @@ bool TRTLCalendarCalc::ParseInto(TParseState& St, const Sys::string& Format, int
                 continue;
             }
             i += MarkerLength(marker);
-            const auto [am, pm] = MarkerTexts(marker);
+            const auto [am, pm] = MarkerTexts(uint8_t(marker));
             // An empty marker text would stand everywhere; it never matches.
             bool isPM;
             if (!am.empty() && StandsAtIgnoreCase(St.Str, St.P, am)) {
@@ -1334,7 +1334,7 @@ bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, in
                 continue;
             }
             i += MarkerLength(marker);
-            const auto [am, pm] = MarkerTexts(marker);
+            const auto [am, pm] = MarkerTexts(uint8_t(marker));
             const TRTLDateTimeMaskType kind = marker == TMarker::VeryShort ? hdmtAmPmVeryShort
                                               : marker == TMarker::Long    ? hdmtAmPmShort
                                                                            : hdmtAmPm;
