@@ -2,6 +2,7 @@
 
 #include "DTConst.h"
 #include "Date.h"
+#include "DateGlobal.h"
 
 namespace Zarvel {
 

@@ -28,4 +28,10 @@ Sys::string CopyQuotedStr(const Sys::string& S, size_t Index, size_t& NewIndex) 
     return {};
 }
 
+void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths) {
+    // The platform's Gregorian step is the same; day 1 fits every month, so nothing else changes.
+    uint16_t day = 1;
+    Sys::IncAMonth(Year, Month, day, NumberOfMonths);
+}
+
 } // namespace Zarvel

@@ -22,6 +22,11 @@ namespace Zarvel {
 // closing Q exists, returns the empty text and sets NewIndex to Index + 1.
 Sys::string CopyQuotedStr(const Sys::string& S, size_t Index, size_t& NewIndex);
 
+// The month and year step of adding NumberOfMonths to a date: whole years go into Year, and a month
+// that leaves 1 to 12 wraps, moving Year by one in the direction of the step. Fitting the day to the
+// new month is the caller's rule.
+void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths);
+
 // DateTimeToMilliseconds and PosMod of the date code are the shared ones of RTLSystem.SysUtils and
 // RTLLibs.ExSysUtils.
 
