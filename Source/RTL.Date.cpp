@@ -796,8 +796,8 @@ struct TRTLCalendarCalc::TEngineDialect {
         Month = Calc.CurrentMonth();
         Day = Calc.CurrentDay();
     }
-    bool TryEncodeDateTime(uint16_t Year, uint16_t Month, uint16_t Day, uint16_t Hour, uint16_t Minute,
-                           uint16_t Second, uint16_t MilliSecond, TDateTime& Value) const {
+    bool TryEncode(uint16_t Year, uint16_t Month, uint16_t Day, uint16_t Hour, uint16_t Minute,
+                   uint16_t Second, uint16_t MilliSecond, TDateTime& Value) const {
         return Calc.TryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, Value);
     }
     uint8_t DayNameOf(TDateTime Value) const { return uint8_t(Calc.DayOfTheWeek(Value)); }

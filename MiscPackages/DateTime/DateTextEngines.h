@@ -388,16 +388,16 @@ bool ParseParts(TDateParseState& St, const Sys::string& Format, const TDialect& 
 }
 
 // The whole parse of Str in Format: the walk, then the parts not read, then the calendar's encoding.
-// Besides the walk's, the dialect gives DecodeToday(Year, Month, Day), TryEncodeDateTime(…) and
-// DayNameOf(Value), the day-of-week a day name read must agree with.
+// Besides the walk's, the dialect gives DecodeToday(Year, Month, Day), TryEncode(…) (the date and time parts)
+// and DayNameOf(Value), the day-of-week a day name read must agree with.
 template <typename TDialect>
 bool ParseDateTime(const TDialect& Dialect, const Sys::string& Format, const Sys::string& Str,
                    Sys::TDateTime& DateTime) {
     TDateParseState st(Str);
     if (!ParseParts(st, Format, Dialect) || !st.Finish(Dialect)) return false;
     Sys::TDateTime value;
-    if (!Dialect.TryEncodeDateTime(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute,
-                                   st.Second, st.MSec, value))
+    if (!Dialect.TryEncode(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second,
+                           st.MSec, value))
         return false;
     if (st.Seen.Contains(TDateParseState::fDOW) && Dialect.DayNameOf(value) != st.DOW) return false;
     DateTime = value;
