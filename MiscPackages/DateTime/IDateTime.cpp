@@ -96,8 +96,10 @@ struct TCalendar {
 
 } // namespace
 
-#include "DateFamily.Body.inc"
+// The declarations first: the members call one another in any order.
 #include "DateFamily.Declarations.inc"
+
+#include "DateFamily.Body.inc"
 
 } // namespace Gregorian
 
