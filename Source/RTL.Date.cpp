@@ -389,12 +389,9 @@ TDateTime TRTLCalendarCalc::EncodeDateDay(uint16_t AYear, uint16_t ADayOfYear) {
 bool TRTLCalendarCalc::TryEncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
                                          uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
                                          TDateTime& AValue) {
-    TDateTime date, time;
-    if (!TryEncodeDate(AYear, AMonth, ADay, date) ||
-        !Sys::TryEncodeTime(AHour, AMinute, ASecond, AMilliSecond, time))
-        return false;
-    AValue = Sys::ComposeDateTime(static_cast<int32_t>(date), time);
-    return true;
+    TDateTime date;
+    return TryEncodeDate(AYear, AMonth, ADay, date) &&
+           TryAddTime(date, AHour, AMinute, ASecond, AMilliSecond, AValue);
 }
 
 TDateTime TRTLCalendarCalc::EncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
@@ -469,9 +466,7 @@ bool TRTLCalendarCalc::TryRecodeDateTime(TDateTime AValue, uint16_t AYear, uint1
                                          uint16_t AMilliSecond, TDateTime& AResult) {
     uint16_t parts[7];
     DecodeDateTime(AValue, parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6]);
-    const uint16_t given[7] = {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond};
-    for (int i = 0; i < 7; ++i)
-        if (given[i] != Sys::RecodeLeaveFieldAsIs) parts[i] = given[i];
+    RecodeParts(parts, {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond});
     return TryEncodeDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], AResult);
 }
 
@@ -663,21 +658,16 @@ TDateTime TRTLCalendarCalc::IncMonth(TDateTime DateTime, int32_t NumberOfMonths)
     uint16_t y, m, d;
     DecodeDate(DateTime, y, m, d);
     IncAMonth(y, m, d, NumberOfMonths);
-    return Sys::ComposeDateTime(static_cast<int32_t>(EncodeDate(y, m, d)),
-                                Sys::MilliSecondOfTheDay(DateTime) / double(Sys::MSecsPerDay));
+    return WithTimeOf(EncodeDate(y, m, d), DateTime);
 }
 
 TDateTime TRTLCalendarCalc::IncYear(TDateTime AValue, int32_t ANumberOfYears) {
     if (ANumberOfYears == 0) return AValue;
-    int32_t year = YearOf(AValue);
+    const int32_t year = YearOf(AValue);
     // Walking past the calendar's years would read lengths of years it does not define.
     const int64_t target = int64_t(year) + ANumberOfYears;
     if (target < MinYear || target > MaxYear) ConvertError(Sys::SDateEncodeError);
-    int64_t days = 0;
-    if (ANumberOfYears > 0)
-        for (; year < target; ++year) days += DaysInAYear(static_cast<uint16_t>(year));
-    else
-        for (; year > target; --year) days -= DaysInAYear(static_cast<uint16_t>(year - 1));
+    const int64_t days = DaysInYears(year, ANumberOfYears, [&](uint16_t Year) { return DaysInAYear(Year); });
     return IncDay(AValue, static_cast<int32_t>(days));
 }
 

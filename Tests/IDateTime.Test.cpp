@@ -3,30 +3,18 @@
 // process-wide settings, the field kinds per calendar and the editors' year ranges.
 #include "IDateTime.h"
 #include "ADateTime.h"
-#include "DateFamilyTestSupport.h"
+#include "DateTestSupport.h"
 #include "PDateTime.h"
 
 #include "DTConst.h"
 
 using namespace Zarvel;
 using Sys::string;
+using ZarvelTest::ErrorMessage;
 using ZarvelTest::Iso;
 using ZarvelTest::U8;
 
 namespace I = Zarvel::IDateTime;
-
-namespace {
-
-std::string Message(const std::function<void()>& Statement) {
-    try {
-        Statement();
-    } catch (const Sys::Exception& e) {
-        return U8(e.Message());
-    }
-    return "no error";
-}
-
-} // namespace
 
 TEST(IDateTime, EachCalendarTypeRunsItsFamily) {
     const TDateTime value = Sys::EncodeDate(2024, 3, 20) + 0.5; // a Wednesday
@@ -102,11 +90,7 @@ TEST(IDateTime, JulianIsThePlatformsGregorianCalendar) {
 
 TEST(IDateTime, JulianParsesWithTheProcessSettings) {
     ZarvelTest::TFormatSettingsGuard guard;
-    struct TCase {
-        const char16_t* Format;
-        const char16_t* Text;
-        const char* Expected;
-    } cases[] = {
+    const ZarvelTest::TParseCase cases[] = {
         {u"yy/m/d", u"24/3/5", "2024-03-05 00:00:00.000"},
         {u"yy/m/d", u"90/3/5", "1990-03-05 00:00:00.000"},
         {u"yy/m/d", u"124/3/5", nullptr},
@@ -119,18 +103,9 @@ TEST(IDateTime, JulianParsesWithTheProcessSettings) {
         {u"yyyy-mm-dd h:nn ampm", u"2024-03-05 1:07 بعد از ظهر", "2024-03-05 13:07:00.000"},
         {u"d mmmm yyyy", u"5 فروردین 2024", "2024-01-05 00:00:00.000"}, // the process-wide month names
     };
-    for (const TCase& c : cases) {
-        TDateTime value = -1;
-        const bool ok = I::TryStrToDateTime(ctJulian, c.Text, value, c.Format);
-        if (!c.Expected) {
-            EXPECT_FALSE(ok) << U8(c.Format) << " | " << U8(c.Text) << " -> " << Iso(value);
-        } else {
-            EXPECT_TRUE(ok) << U8(c.Format) << " | " << U8(c.Text);
-            if (ok) {
-                EXPECT_EQ(Iso(value), c.Expected) << U8(c.Format) << " | " << U8(c.Text);
-            }
-        }
-    }
+    ZarvelTest::ExpectParses(cases, [&](const string& Text, TDateTime& Value, const string& Format) {
+        return I::TryStrToDateTime(ctJulian, Text, Value, Format);
+    });
     // A day name is read where the platform's formatting writes it, whatever names the settings hold.
     const TDateTime tuesday = Sys::EncodeDate(2024, 3, 5);
     const string written = I::FormatDateTime(ctJulian, u"dddd yyyy-mm-dd", tuesday, Sys::FormatSettings);
@@ -141,8 +116,8 @@ TEST(IDateTime, JulianParsesWithTheProcessSettings) {
                                      u"dddd yyyy-mm-dd"));
 
     EXPECT_EQ(I::StrToDate(ctJulian, u"24/3/5"), tuesday);
-    EXPECT_EQ(Message([] { I::StrToDate(ctJulian, u"x"); }), "'x' is not a valid date");
-    EXPECT_EQ(Message([] {
+    EXPECT_EQ(ErrorMessage([] { I::StrToDate(ctJulian, u"x"); }), "'x' is not a valid date");
+    EXPECT_EQ(ErrorMessage([] {
                   TDateTime v;
                   I::StringToDateTime(ctJulian, v, u"yyyy", u"x");
               }),

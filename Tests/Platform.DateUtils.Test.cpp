@@ -1,5 +1,6 @@
 // The run-time stand-in's Format, locale format settings, time-of-day routines, date formatting,
 // Monday-first week days and ISO weeks.
+#include "DateTestSupport.h"
 #include "System.Character.h"
 #include "System.DateUtils.h"
 
@@ -140,20 +141,12 @@ TEST(PlatformDates, MondayFirstDaysAndMonthSteps) {
     EXPECT_EQ(Sys::DayOfTheWeek(Sys::EncodeDate(2024, 3, 18)), 1); // a Monday
     EXPECT_EQ(Sys::DayOfTheWeek(Sys::EncodeDate(2024, 3, 24)), 7);
     EXPECT_EQ(Sys::DayOfTheWeek(-1.25), 5); // 1899-12-29, a Friday
-    struct TCase {
-        uint16_t Y, M, D;
-        int32_t Months;
-        uint16_t EY, EM, ED;
-    } cases[] = {
-        {2023, 12, 15, 1, 2024, 1, 15}, {2024, 1, 15, -1, 2023, 12, 15}, {2024, 1, 31, 1, 2024, 2, 29},
-        {2023, 1, 31, 1, 2023, 2, 28},  {2024, 3, 31, -13, 2023, 2, 28}, {2024, 5, 10, 24, 2026, 5, 10},
+    const ZarvelTest::TMonthStepCase steps[] = {
+        {2024, 2, 29, 12, 2025, 2, 28}, {2023, 10, 31, 1, 2023, 11, 30},  {2024, 12, 31, 2, 2025, 2, 28},
+        {2024, 1, 1, -1, 2023, 12, 1},  {2024, 6, 30, -18, 2022, 12, 30}, {2024, 8, 31, 30, 2027, 2, 28},
     };
-    for (const TCase& c : cases) {
-        uint16_t y = c.Y, m = c.M, d = c.D;
-        Sys::IncAMonth(y, m, d, c.Months);
-        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(c.EY, c.EM, c.ED))
-            << c.Y << "-" << c.M << " " << c.Months;
-    }
+    ZarvelTest::ExpectMonthSteps(
+        steps, [&](uint16_t& Y, uint16_t& M, uint16_t& D, int32_t N) { Sys::IncAMonth(Y, M, D, N); });
 }
 
 TEST(PlatformDates, IsoWeeksAgreeWithIcu) {

@@ -34,4 +34,21 @@ void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths) {
     Sys::IncAMonth(Year, Month, day, NumberOfMonths);
 }
 
+bool TryAddTime(Sys::TDateTime Date, uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec,
+                Sys::TDateTime& Value) {
+    Sys::TDateTime time;
+    if (!Sys::TryEncodeTime(Hour, Min, Sec, MSec, time)) return false;
+    Value = Sys::ComposeDateTime(static_cast<int32_t>(Date), time);
+    return true;
+}
+
+Sys::TDateTime WithTimeOf(Sys::TDateTime Day, Sys::TDateTime Time) {
+    return Sys::ComposeDateTime(Sys::DayOf(Day), Sys::MilliSecondOfTheDay(Time) / double(Sys::MSecsPerDay));
+}
+
+void RecodeParts(uint16_t (&Parts)[7], const uint16_t (&Given)[7]) {
+    for (int i = 0; i < 7; ++i)
+        if (Given[i] != Sys::RecodeLeaveFieldAsIs) Parts[i] = Given[i];
+}
+
 } // namespace Zarvel

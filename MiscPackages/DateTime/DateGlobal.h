@@ -27,6 +27,29 @@ Sys::string CopyQuotedStr(const Sys::string& S, size_t Index, size_t& NewIndex);
 // new month is the caller's rule.
 void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths);
 
+// Date (a whole day) at the time of day Hour:Min:Sec.MSec; false when that is no time of day.
+bool TryAddTime(Sys::TDateTime Date, uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec,
+                Sys::TDateTime& Value);
+
+// The day of Day at the time of day of Time.
+Sys::TDateTime WithTimeOf(Sys::TDateTime Day, Sys::TDateTime Time);
+
+// The parts of a date and time (year, month, day, hour, minute, second, millisecond) with each part
+// of Given put in that is not Sys::RecodeLeaveFieldAsIs.
+void RecodeParts(uint16_t (&Parts)[7], const uint16_t (&Given)[7]);
+
+// The days that Count whole years add to a day of Year: the lengths of Year and the years after it,
+// or, for a negative Count, less those of the years before it.
+template <typename TDaysInAYear> int64_t DaysInYears(int32_t Year, int32_t Count, TDaysInAYear DaysInAYear) {
+    const int64_t target = int64_t(Year) + Count;
+    int64_t days = 0;
+    if (Count > 0)
+        for (; Year < target; ++Year) days += DaysInAYear(static_cast<uint16_t>(Year));
+    else
+        for (; Year > target; --Year) days -= DaysInAYear(static_cast<uint16_t>(Year - 1));
+    return days;
+}
+
 // DateTimeToMilliseconds and PosMod of the date code are the shared ones of RTLSystem.SysUtils and
 // RTLLibs.ExSysUtils.
 

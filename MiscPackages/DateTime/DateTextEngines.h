@@ -196,14 +196,119 @@ void FormatParts(Sys::string& Out, const Sys::string& Format, const TFormatParts
     }
 }
 
-// --- Parsing
+// --- Reading a date text: the parse engine and the field locator walk a format the same way; the
+// parse engine stores what each element reads, the field locator records where each field stands.
 
-// What the parse walk has read so far.
-struct TDateParseState {
-    enum TField : uint8_t { fYear, fMonth, fDay, fHour, fMinute, fSecond, fMSec, fDOW, fMarker };
-    explicit TDateParseState(const Sys::string& AStr) : Str(AStr) {}
+// A read position in a date text.
+struct TDateTextCursor {
+    explicit TDateTextCursor(const Sys::string& AStr) : Str(AStr) {}
     const Sys::string& Str;
     size_t P = 0;
+
+    // Takes Text at P; false when it does not stand there.
+    bool Take(std::u16string_view Text) {
+        if (!StandsAt(Str, P, Text)) return false;
+        P += Text.size();
+        return true;
+    }
+    // Which of a marker's texts stands at P: 1 the morning's, 2 the afternoon's, 0 neither. An empty
+    // text would stand everywhere; it never matches.
+    int MarkerTextAt(const TMarkerForm& Form) const {
+        const auto standsHere = [&](const Sys::string& Text) {
+            return !Text.empty() &&
+                   (Form.IgnoreCase ? StandsAtIgnoreCase(Str, P, Text) : StandsAt(Str, P, Text));
+        };
+        return standsHere(Form.AM) ? 1 : standsHere(Form.PM) ? 2 : 0;
+    }
+};
+
+// Walks Format over a date text, handing each element to Reader, a TDateParseState or a
+// TDateFieldLocatorState. The dialect gives Settings(); YearLetters(Format, I), the letters a year
+// element at I takes (4 for a full year, 2 for a short one, 0 for a "y" that reads nothing);
+// MarkerFormAt(Format, I, Form), false where no marker starts; and what the reader asks of it. False
+// as soon as an element does not stand in the text.
+template <typename TReader, typename TDialect>
+bool WalkFormat(TReader& Reader, const Sys::string& Format, const TDialect& Dialect, int Depth = 0) {
+    if (Depth >= MaxFormatDepth) return false;
+    const Sys::TFormatSettings& fs = Dialect.Settings();
+    const auto nested = [&](const Sys::string& Inner) {
+        return WalkFormat(Reader, Inner, Dialect, Depth + 1);
+    };
+    for (size_t i = 0; i < Format.size() && !Reader.Done();) {
+        const char16_t c = Format[i];
+        const size_t run = RunLength(Format, i, c);
+        bool read = true;
+        switch (c) {
+        case u'd': {
+            const size_t n = std::min<size_t>(run, 6);
+            i += n;
+            if (n <= 2)
+                read = Reader.OnDay(n);
+            else if (n <= 4)
+                read = Reader.OnDayName(n == 3 ? fs.ShortDayNames : fs.LongDayNames, Dialect);
+            else
+                read = nested(n == 5 ? fs.ShortDateFormat : fs.LongDateFormat);
+            break;
+        }
+        case u'm': {
+            const size_t n = std::min<size_t>(run, 4);
+            i += n;
+            read = n <= 2 ? Reader.OnMonth(n) : Reader.OnMonthName(n, Dialect);
+            break;
+        }
+        case u'y': {
+            const size_t letters = Dialect.YearLetters(Format, i);
+            i += letters == 0 ? 1 : letters;
+            if (letters != 0) read = Reader.OnYear(letters, Dialect);
+            break;
+        }
+        case u'h':
+        case u'n':
+        case u's': {
+            const size_t n = std::min<size_t>(run, 2);
+            i += n;
+            read = Reader.OnTime(c, n);
+            break;
+        }
+        case u'z':
+            // The whole run is one element: it reads what both "z" and "zzz" write.
+            i += run;
+            read = Reader.OnMilliSecond(run);
+            break;
+        case u't':
+            i += std::min<size_t>(run, 2);
+            read = nested(run >= 2 ? fs.LongTimeFormat : fs.ShortTimeFormat);
+            break;
+        case u'c':
+            ++i;
+            read = nested(fs.ShortDateFormat + u" " + fs.LongTimeFormat);
+            break;
+        case u'a': {
+            TMarkerForm form;
+            if (!Dialect.MarkerFormAt(Format, i, form)) {
+                ++i;
+                break;
+            }
+            i += form.Length;
+            read = Reader.OnMarker(form);
+            break;
+        }
+        case u'"':
+        case u'\'': read = Reader.Take(QuotedText(Format, i)); break;
+        default:
+            read = Reader.Take(std::u16string_view(&Format[i], 1));
+            ++i;
+            break;
+        }
+        if (!read) return false;
+    }
+    return true;
+}
+
+// What the parse engine has read so far.
+struct TDateParseState : TDateTextCursor {
+    enum TField : uint8_t { fYear, fMonth, fDay, fHour, fMinute, fSecond, fMSec, fDOW, fMarker };
+    using TDateTextCursor::TDateTextCursor;
     int32_t Year = 0;
     uint16_t Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, MSec = 0;
     uint8_t DOW = 0;
@@ -233,29 +338,62 @@ struct TDateParseState {
         Slot = static_cast<uint16_t>(Value);
         return true;
     }
-    // The marker's morning or afternoon text at P. The morning text needs an hour of at most 12 so
-    // far, and a marker read again must agree. An empty text would stand everywhere; it never matches.
-    bool ReadMarker(const TMarkerForm& Form) {
-        const auto standsHere = [&](const Sys::string& Text) {
-            return !Text.empty() &&
-                   (Form.IgnoreCase ? StandsAtIgnoreCase(Str, P, Text) : StandsAt(Str, P, Text));
-        };
-        bool isPM;
-        if (standsHere(Form.AM)) {
-            if (Hour > 12) return false;
-            isPM = false;
-            P += Form.AM.size();
-        } else if (standsHere(Form.PM)) {
-            isPM = true;
-            P += Form.PM.size();
-        } else {
-            return false;
-        }
+    // The first of Names (in order) that stands at P.
+    template <size_t N> bool ReadName(const std::array<Sys::string, N>& Names, int& Index) {
+        Index = FindName(Names, Str, P);
+        if (Index < 0) return false;
+        P += Names[Index].size();
+        return true;
+    }
+
+    // --- The elements of WalkFormat
+    bool Done() const { return false; }
+    bool OnDay(size_t) {
+        int64_t v;
+        return ReadNumber(v) && v >= 1 && v <= 31 && Store(fDay, Day, v);
+    }
+    template <typename TDialect>
+    bool OnDayName(const std::array<Sys::string, 7>& Names, const TDialect& Dialect) {
+        int k;
+        return ReadName(Names, k) && Store(fDOW, DOW, Dialect.DayNameValue(size_t(k)));
+    }
+    bool OnMonth(size_t) {
+        int64_t v;
+        return ReadNumber(v) && v >= 1 && v <= 12 && Store(fMonth, Month, v);
+    }
+    template <typename TDialect> bool OnMonthName(size_t Letters, const TDialect& Dialect) {
+        const Sys::TFormatSettings& fs = Dialect.Settings();
+        int k;
+        return ReadName(Letters == 3 ? fs.ShortMonthNames : fs.LongMonthNames, k) &&
+               Store(fMonth, Month, k + 1);
+    }
+    template <typename TDialect> bool OnYear(size_t Letters, const TDialect& Dialect) {
+        int64_t v, year;
+        return ReadNumber(v) && Dialect.CompleteYear(v, Letters == 4, year) && Store(fYear, Year, year);
+    }
+    bool OnTime(char16_t Letter, size_t) {
+        int64_t v;
+        if (!ReadNumber(v) || v >= (Letter == u'h' ? 24 : 60)) return false;
+        return Letter == u'h'   ? StoreOnce(fHour, Hour, v)
+               : Letter == u'n' ? StoreOnce(fMinute, Minute, v)
+                                : StoreOnce(fSecond, Second, v);
+    }
+    bool OnMilliSecond(size_t) {
+        int64_t v;
+        return ReadNumber(v) && v < 1000 && StoreOnce(fMSec, MSec, v);
+    }
+    // The morning text needs an hour of at most 12 so far, and a marker read again must agree.
+    bool OnMarker(const TMarkerForm& Form) {
+        const int text = MarkerTextAt(Form);
+        if (text == 0 || (text == 1 && Hour > 12)) return false;
+        const bool isPM = text == 2;
+        P += (isPM ? Form.PM : Form.AM).size();
         if (Seen.Contains(fMarker) && PM != isPM) return false;
         Seen.Include(fMarker);
         PM = isPM;
         return true;
     }
+
     // After the walk: the date parts not read come from the calendar's today, and the marker's rules
     // settle the hour. False when hour and marker disagree or the year leaves 16 bits.
     template <typename TDialect> bool Finish(const TDialect& Dialect) {
@@ -279,122 +417,16 @@ struct TDateParseState {
     }
 };
 
-// Reads Format at St. The dialect gives Settings(); YearLetters(Format, I), the letters a year element
-// at I takes (4 for a full year, 2 for a short one, 0 for a "y" that reads nothing);
-// CompleteYear(Number, Full, Year), false for a year it does not accept; MarkerFormAt(Format, I,
-// Form), false where no marker starts; and DayNameValue(Index), the day-of-week a day name at Index
-// (0-based) stands for.
-template <typename TDialect>
-bool ParseParts(TDateParseState& St, const Sys::string& Format, const TDialect& Dialect, int Depth = 0) {
-    using F = TDateParseState;
-    if (Depth >= MaxFormatDepth) return false;
-    const Sys::TFormatSettings& fs = Dialect.Settings();
-    for (size_t i = 0; i < Format.size();) {
-        const char16_t c = Format[i];
-        const size_t run = RunLength(Format, i, c);
-        int64_t v;
-        switch (c) {
-        case u'd': {
-            const size_t n = std::min<size_t>(run, 6);
-            i += n;
-            if (n <= 2) {
-                if (!St.ReadNumber(v) || v < 1 || v > 31 || !St.Store(F::fDay, St.Day, v)) return false;
-            } else if (n <= 4) {
-                const auto& names = n == 3 ? fs.ShortDayNames : fs.LongDayNames;
-                const int k = FindName(names, St.Str, St.P);
-                if (k < 0 || !St.Store(F::fDOW, St.DOW, Dialect.DayNameValue(size_t(k)))) return false;
-                St.P += names[k].size();
-            } else if (!ParseParts(St, n == 5 ? fs.ShortDateFormat : fs.LongDateFormat, Dialect, Depth + 1)) {
-                return false;
-            }
-            continue;
-        }
-        case u'm': {
-            const size_t n = std::min<size_t>(run, 4);
-            i += n;
-            if (n <= 2) {
-                if (!St.ReadNumber(v) || v < 1 || v > 12 || !St.Store(F::fMonth, St.Month, v)) return false;
-            } else {
-                const auto& names = n == 3 ? fs.ShortMonthNames : fs.LongMonthNames;
-                const int k = FindName(names, St.Str, St.P);
-                if (k < 0 || !St.Store(F::fMonth, St.Month, k + 1)) return false;
-                St.P += names[k].size();
-            }
-            continue;
-        }
-        case u'y': {
-            const size_t letters = Dialect.YearLetters(Format, i);
-            if (letters == 0) {
-                ++i;
-                continue;
-            }
-            i += letters;
-            int64_t year;
-            if (!St.ReadNumber(v) || !Dialect.CompleteYear(v, letters == 4, year) ||
-                !St.Store(F::fYear, St.Year, year))
-                return false;
-            continue;
-        }
-        case u'h':
-        case u'n':
-        case u's': {
-            i += std::min<size_t>(run, 2);
-            const int64_t limit = c == u'h' ? 24 : 60;
-            uint16_t& slot = c == u'h' ? St.Hour : c == u'n' ? St.Minute : St.Second;
-            const F::TField field = c == u'h' ? F::fHour : c == u'n' ? F::fMinute : F::fSecond;
-            if (!St.ReadNumber(v) || v >= limit || !St.StoreOnce(field, slot, v)) return false;
-            continue;
-        }
-        case u'z':
-            // The whole run is one element: it reads what both "z" and "zzz" write.
-            i += run;
-            if (!St.ReadNumber(v) || v >= 1000 || !St.StoreOnce(F::fMSec, St.MSec, v)) return false;
-            continue;
-        case u't':
-            i += std::min<size_t>(run, 2);
-            if (!ParseParts(St, run >= 2 ? fs.LongTimeFormat : fs.ShortTimeFormat, Dialect, Depth + 1))
-                return false;
-            continue;
-        case u'c':
-            ++i;
-            if (!ParseParts(St, fs.ShortDateFormat + u" " + fs.LongTimeFormat, Dialect, Depth + 1))
-                return false;
-            continue;
-        case u'a': {
-            TMarkerForm form;
-            if (!Dialect.MarkerFormAt(Format, i, form)) {
-                ++i;
-                continue;
-            }
-            i += form.Length;
-            if (!St.ReadMarker(form)) return false;
-            continue;
-        }
-        case u'"':
-        case u'\'': {
-            const Sys::string text = QuotedText(Format, i);
-            if (!StandsAt(St.Str, St.P, text)) return false;
-            St.P += text.size();
-            continue;
-        }
-        default:
-            if (St.P >= St.Str.size() || St.Str[St.P] != c) return false;
-            ++St.P;
-            ++i;
-            continue;
-        }
-    }
-    return true;
-}
-
 // The whole parse of Str in Format: the walk, then the parts not read, then the calendar's encoding.
-// Besides the walk's, the dialect gives DecodeToday(Year, Month, Day), TryEncode(…) (the date and time parts)
-// and DayNameOf(Value), the day-of-week a day name read must agree with.
+// Besides the walk's, the dialect gives CompleteYear(Number, Full, Year), false for a year it does not
+// accept; DayNameValue(Index), the day-of-week a day name at Index (0-based) stands for;
+// DecodeToday(Year, Month, Day); TryEncode(…), the date and time parts; and DayNameOf(Value), the
+// day-of-week a day name read must agree with.
 template <typename TDialect>
 bool ParseDateTime(const TDialect& Dialect, const Sys::string& Format, const Sys::string& Str,
                    Sys::TDateTime& DateTime) {
     TDateParseState st(Str);
-    if (!ParseParts(st, Format, Dialect) || !st.Finish(Dialect)) return false;
+    if (!WalkFormat(st, Format, Dialect) || !st.Finish(Dialect)) return false;
     Sys::TDateTime value;
     if (!Dialect.TryEncode(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second,
                            st.MSec, value))
@@ -404,19 +436,18 @@ bool ParseDateTime(const TDialect& Dialect, const Sys::string& Format, const Sys
     return true;
 }
 
-// --- The field locator
-
-struct TDateFieldLocatorState {
-    const Sys::string& Text;
+// Where the fields of a date text stand: the walk stops at the field with which the count of
+// numeric fields reaches Index.
+struct TDateFieldLocatorState : TDateTextCursor {
+    TDateFieldLocatorState(const Sys::string& Text, int32_t AIndex, bool ATwelveHour)
+        : TDateTextCursor(Text), Index(AIndex), TwelveHour(ATwelveHour) {}
     int32_t Index;
     bool TwelveHour;
-    size_t P = 0;
     int32_t Count = 0;
     TJhDateTimeMaskType Kind = hdmtNone;
     int32_t SelStart = 0, SelLength = 0;
     bool VariableWidth = true;
 
-    bool Done() const { return Count >= Index; }
     // Records a field of Length characters at P.
     void Record(TJhDateTimeMaskType AKind, size_t Length, bool TwoLetterForm) {
         SelStart = static_cast<int32_t>(P + 1);
@@ -427,138 +458,63 @@ struct TDateFieldLocatorState {
             if (TwoLetterForm) VariableWidth = false;
         }
     }
-    void RecordNumber(TJhDateTimeMaskType AKind, bool TwoLetterForm) {
+    bool RecordNumber(TJhDateTimeMaskType AKind, bool TwoLetterForm) {
         size_t n = 0;
-        while (P + n < Text.size() && IsAsciiDigit(Text[P + n])) ++n;
+        while (P + n < Str.size() && IsAsciiDigit(Str[P + n])) ++n;
         Record(AKind, n, TwoLetterForm);
+        return true;
+    }
+
+    // --- The elements of WalkFormat
+    bool Done() const { return Count >= Index; }
+    bool OnDay(size_t Letters) { return RecordNumber(hdmtDay, Letters == 2); }
+    // A day name is no field, but the walk must get past it to find the fields after it.
+    template <typename TDialect> bool OnDayName(const std::array<Sys::string, 7>& Names, const TDialect&) {
+        if (const int k = FindName(Names, Str, P); k >= 0) P += Names[k].size();
+        return true;
+    }
+    bool OnMonth(size_t Letters) { return RecordNumber(hdmtMonth, Letters == 2); }
+    // The long name first: a short name is often its beginning.
+    template <typename TDialect> bool OnMonthName(size_t Letters, const TDialect& Dialect) {
+        const Sys::TFormatSettings& fs = Dialect.Settings();
+        const Sys::string* name = nullptr;
+        if (const int k = FindName(fs.LongMonthNames, Str, P); k >= 0)
+            name = &fs.LongMonthNames[k];
+        else if (const int l = FindName(fs.ShortMonthNames, Str, P); l >= 0)
+            name = &fs.ShortMonthNames[l];
+        if (!name) return false;
+        Record(Dialect.MonthNameKind(Letters), name->size(), false);
+        return true;
+    }
+    template <typename TDialect> bool OnYear(size_t Letters, const TDialect&) {
+        return RecordNumber(Letters == 4 ? hdmtLongYear : hdmtYear, true);
+    }
+    bool OnTime(char16_t Letter, size_t Letters) {
+        return RecordNumber(Letter == u'h'   ? (TwelveHour ? hdmt12Hour : hdmt24Hour)
+                            : Letter == u'n' ? hdmtMinute
+                                             : hdmtSecond,
+                            Letters == 2);
+    }
+    bool OnMilliSecond(size_t Letters) { return RecordNumber(hdmtMilliSec, Letters >= 2); }
+    bool OnMarker(const TMarkerForm& Form) {
+        const int text = MarkerTextAt(Form);
+        if (text == 0) return false;
+        Record(Form.Kind, (text == 1 ? Form.AM : Form.PM).size(), false);
+        return true;
     }
 };
 
-// Walks Format over the text like the parse walk, recording fields. Besides the parse walk's, the
-// dialect gives MonthNameKind(Letters), the kind of a month-name field.
-template <typename TDialect>
-bool LocateFields(TDateFieldLocatorState& St, const Sys::string& Format, const TDialect& Dialect,
-                  int Depth = 0) {
-    if (Depth >= MaxFormatDepth) return false;
-    const Sys::TFormatSettings& fs = Dialect.Settings();
-    for (size_t i = 0; i < Format.size() && !St.Done();) {
-        const char16_t c = Format[i];
-        const size_t run = RunLength(Format, i, c);
-        switch (c) {
-        case u'd': {
-            const size_t n = std::min<size_t>(run, 6);
-            i += n;
-            if (n <= 2) {
-                St.RecordNumber(hdmtDay, n == 2);
-            } else if (n <= 4) {
-                // A day name is no field, but the walk must get past it to find the fields after it.
-                const auto& names = n == 3 ? fs.ShortDayNames : fs.LongDayNames;
-                const int k = FindName(names, St.Text, St.P);
-                if (k >= 0) St.P += names[k].size();
-            } else if (!LocateFields(St, n == 5 ? fs.ShortDateFormat : fs.LongDateFormat, Dialect,
-                                     Depth + 1)) {
-                return false;
-            }
-            continue;
-        }
-        case u'm': {
-            const size_t n = std::min<size_t>(run, 4);
-            i += n;
-            if (n <= 2) {
-                St.RecordNumber(hdmtMonth, n == 2);
-                continue;
-            }
-            // The long name first: a short name is often its beginning.
-            const Sys::string* name = nullptr;
-            if (const int k = FindName(fs.LongMonthNames, St.Text, St.P); k >= 0)
-                name = &fs.LongMonthNames[k];
-            else if (const int l = FindName(fs.ShortMonthNames, St.Text, St.P); l >= 0)
-                name = &fs.ShortMonthNames[l];
-            if (!name) return false;
-            St.Record(Dialect.MonthNameKind(n), name->size(), false);
-            continue;
-        }
-        case u'y': {
-            const size_t letters = Dialect.YearLetters(Format, i);
-            if (letters == 0) {
-                ++i;
-                continue;
-            }
-            i += letters;
-            St.RecordNumber(letters == 4 ? hdmtLongYear : hdmtYear, true);
-            continue;
-        }
-        case u'h':
-        case u'n':
-        case u's': {
-            const size_t n = std::min<size_t>(run, 2);
-            i += n;
-            St.RecordNumber(c == u'h'   ? (St.TwelveHour ? hdmt12Hour : hdmt24Hour)
-                            : c == u'n' ? hdmtMinute
-                                        : hdmtSecond,
-                            n == 2);
-            continue;
-        }
-        case u'z':
-            i += run;
-            St.RecordNumber(hdmtMilliSec, run >= 2);
-            continue;
-        case u't':
-            i += std::min<size_t>(run, 2);
-            if (!LocateFields(St, run >= 2 ? fs.LongTimeFormat : fs.ShortTimeFormat, Dialect, Depth + 1))
-                return false;
-            continue;
-        case u'c':
-            ++i;
-            if (!LocateFields(St, fs.ShortDateFormat + u" " + fs.LongTimeFormat, Dialect, Depth + 1))
-                return false;
-            continue;
-        case u'a': {
-            TMarkerForm form;
-            if (!Dialect.MarkerFormAt(Format, i, form)) {
-                ++i;
-                continue;
-            }
-            i += form.Length;
-            const auto standsHere = [&](const Sys::string& Text) {
-                return !Text.empty() && (form.IgnoreCase ? StandsAtIgnoreCase(St.Text, St.P, Text)
-                                                         : StandsAt(St.Text, St.P, Text));
-            };
-            if (standsHere(form.AM))
-                St.Record(form.Kind, form.AM.size(), false);
-            else if (standsHere(form.PM))
-                St.Record(form.Kind, form.PM.size(), false);
-            else
-                return false;
-            continue;
-        }
-        case u'"':
-        case u'\'': {
-            const Sys::string text = QuotedText(Format, i);
-            if (!StandsAt(St.Text, St.P, text)) return false;
-            St.P += text.size();
-            continue;
-        }
-        default:
-            if (St.P >= St.Text.size() || St.Text[St.P] != c) return false;
-            ++St.P;
-            ++i;
-            continue;
-        }
-    }
-    return true;
-}
-
 // The kind of the field with which the count of numeric fields reaches Index, and where it stands in
-// Text (SelStart 1-based), or hdmtNone. Besides the walk's, the dialect gives TwelveHour(Format),
-// whether the hours of Format are on a twelve-hour clock.
+// Text (SelStart 1-based), or hdmtNone. Besides the walk's, the dialect gives MonthNameKind(Letters),
+// the kind of a month-name field, and TwelveHour(Format), whether the hours of Format are on a
+// twelve-hour clock.
 template <typename TDialect>
 TJhDateTimeMaskType LocateField(const TDialect& Dialect, int32_t Index, const Sys::string& Text,
                                 const Sys::string& Format, int32_t& SelStart, int32_t& SelLength,
                                 bool& VariableWidth) {
-    TDateFieldLocatorState st{Text, Index, Dialect.TwelveHour(Format)};
+    TDateFieldLocatorState st(Text, Index, Dialect.TwelveHour(Format));
     VariableWidth = true;
-    if (Index < 1 || !LocateFields(st, Format, Dialect) || !st.Done()) return hdmtNone;
+    if (Index < 1 || !WalkFormat(st, Format, Dialect) || !st.Done()) return hdmtNone;
     SelStart = st.SelStart;
     SelLength = st.SelLength;
     VariableWidth = st.VariableWidth;

@@ -18,47 +18,23 @@ struct TCalendar {
     static constexpr TJhDateTimeMaskType ShortMonthNameKind = hdmtJulianShortMonth,
                                          LongMonthNameKind = hdmtJulianLongMonth;
 
-    static bool IsLeapYear(uint16_t Year) { return Sys::IsLeapYear(Year); }
-    static uint16_t DaysInAYear(uint16_t Year) { return Sys::DaysInAYear(Year); }
-    static uint16_t DaysInAMonth(uint16_t Year, uint16_t Month) { return Sys::DaysInAMonth(Year, Month); }
-    static void DecodeDate(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
-        Sys::DecodeDate(Value, Year, Month, Day);
-    }
-    static void DecodeDateDay(TDateTime Value, uint16_t& Year, uint16_t& DayOfYear) {
-        Sys::DecodeDateDay(Value, Year, DayOfYear);
-    }
-    static bool TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Value) {
-        return Sys::TryEncodeDate(Year, Month, Day, Value);
-    }
-    static bool TryEncodeDateDay(uint16_t Year, uint16_t DayOfYear, TDateTime& Value) {
-        return Sys::TryEncodeDateDay(Year, DayOfYear, Value);
-    }
-    static uint16_t DayOfTheWeek(TDateTime Value) { return Sys::DayOfTheWeek(Value); }
-    static void IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
-        Sys::IncAMonth(Year, Month, Day, NumberOfMonths);
-    }
-
-    static void DecodeDateWeek(TDateTime Value, uint16_t& Year, uint16_t& Week, uint16_t& DayOfWeek) {
-        Sys::DecodeDateWeek(Value, Year, Week, DayOfWeek);
-    }
-    static void DecodeDateMonthWeek(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& Week,
-                                    uint16_t& DayOfWeek) {
-        Sys::DecodeDateMonthWeek(Value, Year, Month, Week, DayOfWeek);
-    }
-    static uint16_t WeeksInAYear(uint16_t Year) { return Sys::WeeksInAYear(Year); }
-    static bool IsValidDateWeek(uint16_t Year, uint16_t Week, uint16_t DayOfWeek) {
-        return Sys::IsValidDateWeek(Year, Week, DayOfWeek);
-    }
-    static bool IsValidDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t Week, uint16_t DayOfWeek) {
-        return Sys::IsValidDateMonthWeek(Year, Month, Week, DayOfWeek);
-    }
-    static bool TryEncodeDateWeek(uint16_t Year, uint16_t Week, TDateTime& Value, uint16_t DayOfWeek) {
-        return Sys::TryEncodeDateWeek(Year, Week, Value, DayOfWeek);
-    }
-    static bool TryEncodeDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t Week, uint16_t DayOfWeek,
-                                       TDateTime& Value) {
-        return Sys::TryEncodeDateMonthWeek(Year, Month, Week, DayOfWeek, Value);
-    }
+    // The platform's arithmetic, numbering of week days, month steps and ISO weeks.
+    static constexpr auto IsLeapYear = &Sys::IsLeapYear;
+    static constexpr auto DaysInAYear = &Sys::DaysInAYear;
+    static constexpr auto DaysInAMonth = &Sys::DaysInAMonth;
+    static constexpr auto DecodeDate = &Sys::DecodeDate;
+    static constexpr auto DecodeDateDay = &Sys::DecodeDateDay;
+    static constexpr auto TryEncodeDate = &Sys::TryEncodeDate;
+    static constexpr auto TryEncodeDateDay = &Sys::TryEncodeDateDay;
+    static constexpr auto DayOfTheWeek = &Sys::DayOfTheWeek;
+    static constexpr auto IncAMonth = &Sys::IncAMonth;
+    static constexpr auto DecodeDateWeek = &Sys::DecodeDateWeek;
+    static constexpr auto DecodeDateMonthWeek = &Sys::DecodeDateMonthWeek;
+    static constexpr auto WeeksInAYear = &Sys::WeeksInAYear;
+    static constexpr auto IsValidDateWeek = &Sys::IsValidDateWeek;
+    static constexpr auto IsValidDateMonthWeek = &Sys::IsValidDateMonthWeek;
+    static constexpr auto TryEncodeDateWeek = &Sys::TryEncodeDateWeek;
+    static constexpr auto TryEncodeDateMonthWeek = &Sys::TryEncodeDateMonthWeek;
 
     // A full year of the platform's years. A two-digit year falls in the hundred years that begin
     // TwoDigitYearCenturyWindow years before this one (this century when the window is 0).
