@@ -130,8 +130,7 @@ TEST(PlatformCharacter, Decompositions) {
     EXPECT_EQ(TCharacter::GetDecompositionType(0x1D400), TDecompositionType::Font); // beyond the BMP
     EXPECT_EQ(TCharacter::GetDecompositionMapping(0x1D400), UCS4String{U'A'});
     for (char32_t none : {char32_t(U'a'), char32_t(0xD800), char32_t(0x110000), char32_t(0xFFFFFFFF)}) {
-        EXPECT_EQ(TCharacter::GetDecompositionType(none), TDecompositionType::None)
-            << std::hex << unsigned(none);
+        EXPECT_EQ(TCharacter::GetDecompositionType(none), TDecompositionType::None) << std::hex << unsigned(none);
         EXPECT_TRUE(TCharacter::GetDecompositionMapping(none).empty()) << std::hex << unsigned(none);
     }
 }

@@ -15,8 +15,7 @@ class TSettingsGuard {
 public:
     TSettingsGuard()
         : FEquationOrder(Zarvel::TRTLGlobalSettings::EquationOrder),
-          FArabicDigitType(Zarvel::TRTLGlobalSettings::ArabicDigitType),
-          FOptions(Zarvel::TRTLGlobalSettings::Options),
+          FArabicDigitType(Zarvel::TRTLGlobalSettings::ArabicDigitType), FOptions(Zarvel::TRTLGlobalSettings::Options),
           FEditorOptions(Zarvel::TRTLGlobalSettings::EditorOptions) {}
     ~TSettingsGuard() {
         Zarvel::TRTLGlobalSettings::EquationOrder = FEquationOrder;
@@ -33,14 +32,14 @@ private:
 };
 
 // Runs a statement that must fail an assertion and returns the assertion's message (UTF-8).
-#define EXPECT_ASSERTION(Statement, ExpectedMessage)                                                         \
-    do {                                                                                                     \
-        try {                                                                                                \
-            Statement;                                                                                       \
-            ADD_FAILURE() << "no assertion from " #Statement;                                                \
-        } catch (const Sys::EAssertionFailed& e) {                                                           \
-            EXPECT_EQ(Sys::StringToUtf8(e.Message()), std::string(ExpectedMessage));                         \
-        }                                                                                                    \
+#define EXPECT_ASSERTION(Statement, ExpectedMessage)                                                       \
+    do {                                                                                                   \
+        try {                                                                                              \
+            Statement;                                                                                     \
+            ADD_FAILURE() << "no assertion from " #Statement;                                              \
+        } catch (const Sys::EAssertionFailed& e) {                                                         \
+            EXPECT_EQ(Sys::StringToUtf8(e.Message()), std::string(ExpectedMessage));                       \
+        }                                                                                                  \
     } while (false)
 
 struct TToolResult {
