@@ -18,8 +18,8 @@ struct TConverterDescription {
     TValueKind InputKind;
     TValueKind OutputKind;
     TValueConverterProc Converter;
-    string UnitName;
-    string Description;
+    string UnitName = {};
+    string Description = {};
 };
 
 class TValueRefConverterFactory {

@@ -96,15 +96,16 @@ private:
     }
 
     void SkipBlanks() {
-        while (FPos < FText.size() && (FText[FPos] == ' ' || FText[FPos] == '\t' || FText[FPos] == '\r' ||
-                                       FText[FPos] == '\n')) {
+        while (FPos < FText.size() &&
+               (FText[FPos] == ' ' || FText[FPos] == '\t' || FText[FPos] == '\r' || FText[FPos] == '\n')) {
             if (FText[FPos] == '\n') ++FLine;
             ++FPos;
         }
     }
 
     static bool IsNameChar(char C) {
-        return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9') || C == '_' || C == '.';
+        return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9') || C == '_' ||
+               C == '.';
     }
 
     std::string Identifier() {
@@ -176,7 +177,8 @@ private:
             if (FText[FPos] == '#') {
                 ++FPos;
                 uint32_t code = 0;
-                const auto [end, error] = std::from_chars(FText.data() + FPos, FText.data() + FText.size(), code);
+                const auto [end, error] =
+                    std::from_chars(FText.data() + FPos, FText.data() + FText.size(), code);
                 if (error != std::errc() || code > 0xFFFF) Fail("a character number is expected after #");
                 FPos = size_t(end - FText.data());
                 out += char16_t(code);
@@ -217,9 +219,13 @@ private:
 
 } // namespace
 
-void RegisterClass(const std::string& ClassName, TComponentFactory Factory) { Classes()[ClassName] = std::move(Factory); }
+void RegisterClass(const std::string& ClassName, TComponentFactory Factory) {
+    Classes()[ClassName] = std::move(Factory);
+}
 
-void UnRegisterClass(const std::string& ClassName) { Classes().erase(ClassName); }
+void UnRegisterClass(const std::string& ClassName) {
+    Classes().erase(ClassName);
+}
 
 std::string WriteComponentText(const TComponent& Root) {
     std::string out;
@@ -227,6 +233,8 @@ std::string WriteComponentText(const TComponent& Root) {
     return out;
 }
 
-std::unique_ptr<TComponent> ReadComponentText(const std::string& Text) { return TFormReader(Text).ReadRoot(); }
+std::unique_ptr<TComponent> ReadComponentText(const std::string& Text) {
+    return TFormReader(Text).ReadRoot();
+}
 
 } // namespace Sys

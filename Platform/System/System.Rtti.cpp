@@ -6,7 +6,9 @@
 namespace Sys {
 
 namespace {
-[[noreturn]] void InvalidCast() { throw EInvalidCast(u"Invalid class typecast"); }
+[[noreturn]] void InvalidCast() {
+    throw EInvalidCast(u"Invalid class typecast");
+}
 } // namespace
 
 bool TValue::AsBoolean() const {
