@@ -23,12 +23,9 @@ constexpr int32_t StampToJulianDay = 1721425;
     throw EInvalidDateOperation(Sys::Format(LoadResString(_SDateOutOfRange), {Year, Low, LastYear}));
 }
 
-// The J of the day before 1 Farvardin of Year, for years up to 2328: the model's last segment
-// (offset 852) is carried on to give year 2327 an end.
-int32_t YearStart(int32_t Year) {
-    if (Year == LastYear + 1) return 365 * Year + (852 + 303 * Year) / 1250 + 1947954;
-    return JalaliJD0(Year);
-}
+// The J of the day before 1 Farvardin of Year, for years up to 2328, whose start is where the model
+// ends year 2327.
+int32_t YearStart(int32_t Year) { return Year == LastYear + 1 ? JalaliYearEnd(LastYear) : JalaliJD0(Year); }
 
 int32_t JulianDayOf(TDateTime Value) {
     return Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay;

@@ -127,9 +127,7 @@ bool PersianYear(int64_t Y, TYearRecord& R) {
     R.First = int64_t(JalaliJD0(int32_t(Y))) + 1;
     std::fill(R.Lengths.begin(), R.Lengths.begin() + 6, 31);
     std::fill(R.Lengths.begin() + 6, R.Lengths.begin() + 11, 30);
-    // The model does not say where year 2328 starts, so Esfand 2327 has no known length; leaving it
-    // out keeps the record to what is known.
-    R.Lengths[11] = Y == JalaliMaxYear ? 0 : uint8_t(int64_t(JalaliJD0(int32_t(Y + 1))) + 1 - R.First - 336);
+    R.Lengths[11] = uint8_t(int64_t(JalaliYearEnd(int32_t(Y))) + 1 - R.First - 336);
     R.Lengths[12] = 0;
     return true;
 }
@@ -258,6 +256,13 @@ void DayToDMY(int32_t J, int32_t& D, int32_t& M, int32_t& Y, int32_t Kind) {
         start += r.Lengths[k];
     }
     D = int32_t(difference);
+}
+
+int32_t JalaliYearEnd(int32_t Year) {
+    if (Year < JalaliMinYear || Year > JalaliMaxYear) return -1;
+    if (Year < JalaliMaxYear) return JalaliJD0(Year + 1);
+    const int32_t next = JalaliMaxYear + 1;
+    return 365 * next + (852 + 303 * next) / 1250 + 1947954;
 }
 
 int32_t JalaliJD0(int32_t Year) {
