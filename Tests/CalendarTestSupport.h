@@ -38,7 +38,7 @@ inline void ExpectEveryDayRoundTrips(Zarvel::TRTLCalendarCalc& Calc, uint16_t Fi
         Calc.DecodeDate(day, y, m, d);
         Calc.DecodeDateDay(day, dy, doy);
         const bool nextDay = y == py && m == pm && d == pd + 1;
-        const bool nextMonth = y == py && m == pm + 1 && d == 1;
+        const bool nextMonth = y == py && m == pm + 1 && d == 1 && pd == Calc.DaysInAMonth(py, pm);
         const bool nextYear = y == py + 1 && m == 1 && d == 1 && pm == 12 && pdoy == Calc.DaysInAYear(py);
         if (!(nextDay || nextMonth || nextYear) || dy != y || doy != (y == py ? pdoy + 1 : 1)) {
             ADD_FAILURE() << "day " << day << " is " << TCalendarDate{y, m, d} << ", day " << doy << " of "
