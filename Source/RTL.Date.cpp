@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Zarvel {
 
@@ -191,8 +192,14 @@ Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
 
 void TRTLCalendarCalc::SetLocale(const Sys::string& ALocale) {
     if (ALocale == FLocale) return;
-    FLocale = ALocale;
-    FormatSettings = LoadFormatSettings();
+    // A name without locale data keeps the old name, or the next call with it would pass unchecked.
+    const Sys::string previous = std::exchange(FLocale, ALocale);
+    try {
+        FormatSettings = LoadFormatSettings();
+    } catch (...) {
+        FLocale = previous;
+        throw;
+    }
     InitCenturyWindows();
 }
 

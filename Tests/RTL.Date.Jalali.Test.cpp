@@ -262,6 +262,12 @@ TEST(JalaliCalendar, PersianOverridesByLocaleName) {
     calc->SetLocale(u"");
     EXPECT_EQ(U8(calc->Locale()), "fa-Ir");
     EXPECT_EQ(U8(calc->FormatSettings.LongMonthNames[0]), "فروردین");
+    // A name without locale data changes nothing, so that asking again fails again.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_THROW(calc->SetLocale(u"qq-ZZ"), Sys::EArgumentException);
+        EXPECT_EQ(U8(calc->Locale()), "fa-Ir");
+        EXPECT_EQ(U8(calc->FormatSettings.LongMonthNames[0]), "فروردین");
+    }
 }
 
 // --- Formatting and parsing
