@@ -3,6 +3,7 @@
 #pragma once
 
 #include "RTL.Date.h"
+#include "System.Character.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,11 @@
 #include <unicode/locid.h>
 #include <unicode/timezone.h>
 
+#include <array>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace ZarvelTest {
 
@@ -22,6 +26,33 @@ struct TCalendarDate {
 
 inline std::ostream& operator<<(std::ostream& Out, const TCalendarDate& Date) {
     return Out << Date.Year << "/" << Date.Month << "/" << Date.Day;
+}
+
+inline std::string U8(const Sys::string& S) {
+    return Sys::StringToUtf8(S);
+}
+
+// Names as one text, each followed by "|".
+template <size_t N> std::string Joined(const std::array<Sys::string, N>& Names) {
+    Sys::string s;
+    for (const Sys::string& name : Names) s += name + u'|';
+    return U8(s);
+}
+
+inline TCalendarDate Decode(Zarvel::TRTLCalendarCalc& Calc, Zarvel::TDateTime Value) {
+    uint16_t y, m, d;
+    Calc.DecodeDate(Value, y, m, d);
+    return {y, m, d};
+}
+
+// The message of the exception of type E that Statement raises, or "no error".
+template <typename E, typename F> std::string MessageOf(F Statement) {
+    try {
+        Statement();
+    } catch (const E& e) {
+        return U8(e.Message());
+    }
+    return "no error";
 }
 
 // Walks every day from the first day of FirstYear to the last day of LastYear. Each day must decode
@@ -59,6 +90,25 @@ inline void ExpectEveryDayRoundTrips(Zarvel::TRTLCalendarCalc& Calc, uint16_t Fi
         py = y, pm = m, pd = d, pdoy = doy;
     }
     EXPECT_EQ((TCalendarDate{py, pm, pd}), (TCalendarDate{LastYear, 12, Calc.DaysInAMonth(LastYear, 12)}));
+}
+
+// A year of a calendar: its first day in the proleptic Gregorian calendar and its length.
+struct TYearFacts {
+    uint16_t Year;
+    uint16_t GregorianYear, GregorianMonth, GregorianDay;
+    uint16_t Days;
+};
+
+// Each year starts on its day and has its length; it is a leap year when it has LeapYearDays.
+inline void ExpectYears(Zarvel::TRTLCalendarCalc& Calc, std::initializer_list<TYearFacts> Years,
+                        uint16_t LeapYearDays) {
+    for (const TYearFacts& y : Years) {
+        EXPECT_EQ(Calc.EncodeDate(y.Year, 1, 1),
+                  Sys::EncodeDate(y.GregorianYear, y.GregorianMonth, y.GregorianDay))
+            << y.Year;
+        EXPECT_EQ(Calc.DaysInAYear(y.Year), y.Days) << y.Year;
+        EXPECT_EQ(Calc.IsLeapYear(y.Year), y.Days == LeapYearDays) << y.Year;
+    }
 }
 
 // One of ICU's calendars ("persian", "islamic-civil"), in GMT, read by Julian day number.

@@ -6,7 +6,6 @@
 #include "RTL.Date.Hijri.h"
 #include "RTL.Date.Jalali.h"
 #include "RTL.Date.Julian.h"
-#include "System.Character.h"
 
 #include <cmath>
 #include <set>
@@ -19,10 +18,6 @@ using Sys::string;
 using D = TDayOfWeek;
 
 namespace {
-
-std::string U8(const string& S) {
-    return Sys::StringToUtf8(S);
-}
 
 // TDateTime day 0 (1899-12-30) is the first day of this year.
 constexpr uint16_t EpochYear = 1300;
@@ -54,27 +49,11 @@ std::unique_ptr<TRTLCustomDateCalendarCalc> MakeThirtyDayMonths() {
     return calc;
 }
 
-TCalendarDate Decode(TRTLCalendarCalc& Calc, TDateTime Value) {
-    uint16_t y, m, d;
-    Calc.DecodeDate(Value, y, m, d);
-    return {y, m, d};
-}
-
-// The message of the ECustomCalendarNoEventError that Statement raises.
-template <typename F> std::string NoEventError(F Statement) {
-    try {
-        Statement();
-    } catch (const ECustomCalendarNoEventError& e) {
-        return U8(e.Message());
-    }
-    return "no error";
-}
-
 } // namespace
 
 TEST(CustomCalendar, BaseOperationsThroughCallbacks) {
     auto calc = MakeThirtyDayMonths();
-    // Without OnDecodeDate the day of the year is split by the month lengths: day 61 is 1 Khordad.
+    // Without OnDecodeDate the day of the year is split by the month lengths: day 61 is month 3, day 1.
     const TDateTime day61 = 127 * 360 + 60;
     EXPECT_EQ(Decode(*calc, day61 + 0.25), (TCalendarDate{1427, 3, 1}));
     EXPECT_EQ(calc->EncodeDate(1427, 3, 1), day61);
@@ -136,14 +115,15 @@ TEST(CustomCalendar, EachMissingCallbackIsNamed) {
     for (const TCase& c : cases) {
         auto calc = MakeThirtyDayMonths();
         c.Clear(*calc);
-        EXPECT_EQ(NoEventError([&] { c.Use(*calc); }),
+        EXPECT_EQ(MessageOf<ECustomCalendarNoEventError>([&] { c.Use(*calc); }),
                   std::string("Error: Event \"") + c.Event + "\" is not set.");
     }
     // A calculator given no callbacks at all.
     auto bare = MakeCustom();
-    EXPECT_EQ(NoEventError([&] { bare->DaysInAYear(1400); }), "Error: Event \"OnDaysInAYear\" is not set.");
+    EXPECT_EQ(MessageOf<ECustomCalendarNoEventError>([&] { bare->DaysInAYear(1400); }),
+              "Error: Event \"OnDaysInAYear\" is not set.");
     TDateTime value;
-    EXPECT_EQ(NoEventError([&] { bare->TryEncodeDateDay(1400, 1, value); }),
+    EXPECT_EQ(MessageOf<ECustomCalendarNoEventError>([&] { bare->TryEncodeDateDay(1400, 1, value); }),
               "Error: Event \"OnTryEncodeDateDay\" is not set.");
 }
 
@@ -218,6 +198,8 @@ TEST(CustomCalendar, FormatSettingsCallback) {
     EXPECT_EQ(U8(calc->FormatDateTime(u"d mmmm", calc->EncodeDate(1427, 3, 1))), "1 M3");
 }
 
+namespace {
+
 // A custom calendar that assigns its callbacks before Initialize runs, as a derived class can.
 class TInitialisedCustom : public TRTLCustomDateCalendarCalc {
 public:
@@ -254,6 +236,8 @@ protected:
         TRTLCustomDateCalendarCalc::Initialize();
     }
 };
+
+} // namespace
 
 TEST(CustomCalendar, InitializeCallbackSetsTheFields) {
     auto calc = TInitialisedCustom::Make();

@@ -5,7 +5,6 @@
 #include "Date.h"
 #include "RTL.Date.Jalali.h"
 #include "RTL.Date.Julian.h"
-#include "System.Character.h"
 
 #include <cmath>
 #include <set>
@@ -26,32 +25,6 @@ public:
     using TRTLCalendarCalc::GetFormatSettings;
 };
 
-std::string U8(const string& S) {
-    return Sys::StringToUtf8(S);
-}
-
-template <size_t N> std::string Joined(const std::array<string, N>& Names) {
-    string s;
-    for (const string& name : Names) s += name + u'|';
-    return U8(s);
-}
-
-TCalendarDate Decode(TRTLCalendarCalc& Calc, TDateTime Value) {
-    uint16_t y, m, d;
-    Calc.DecodeDate(Value, y, m, d);
-    return {y, m, d};
-}
-
-// The message of the EInvalidDateOperation that Statement raises.
-template <typename F> std::string RangeError(F Statement) {
-    try {
-        Statement();
-    } catch (const EInvalidDateOperation& e) {
-        return U8(e.Message());
-    }
-    return "no error";
-}
-
 // The fields of format settings that the calculators read or the Persian overrides write.
 std::string Summary(const Sys::TFormatSettings& F) {
     const string texts = F.CurrencyString + u'|' + F.ThousandSeparator + F.DecimalSeparator +
@@ -67,24 +40,10 @@ std::string Summary(const Sys::TFormatSettings& F) {
 
 TEST(JalaliCalendar, YearStartsAndLengths) {
     auto calc = TJalali::Make();
-    struct TCase {
-        uint16_t Year;
-        uint16_t GY, GM, GD; // 1 Farvardin in the proleptic Gregorian calendar
-        uint16_t Days;
-    } cases[] = {
-        {1, 622, 3, 22, 365},
-        {1399, 2020, 3, 20, 366},
-        {1403, 2024, 3, 20, 366},
-        {1404, 2025, 3, 21, 365},
-    };
-    for (const TCase& c : cases) {
-        EXPECT_EQ(calc->EncodeDate(c.Year, 1, 1), Sys::EncodeDate(c.GY, c.GM, c.GD)) << c.Year;
-        EXPECT_EQ(calc->DaysInAYear(c.Year), c.Days) << c.Year;
-        EXPECT_EQ(calc->IsLeapYear(c.Year), c.Days == 366) << c.Year;
-        EXPECT_EQ(calc->DaysInAMonth(c.Year, 12), c.Days - 336) << c.Year;
-    }
-    // The base day of the model: J of the day before 1 Farvardin 1403.
-    EXPECT_EQ(JalaliJD0(1403), JulianDayOf(int32_t(Sys::EncodeDate(2024, 3, 19))));
+    ExpectYears(
+        *calc,
+        {{1, 622, 3, 22, 365}, {1399, 2020, 3, 20, 366}, {1403, 2024, 3, 20, 366}, {1404, 2025, 3, 21, 365}},
+        366);
 }
 
 TEST(JalaliCalendar, MonthsOfTheYear) {
@@ -145,11 +104,11 @@ TEST(JalaliCalendar, EndsOfTheModel) {
     auto calc = TJalali::Make();
     // 2327 is a whole year; 2328 and later have no start.
     EXPECT_EQ(calc->DaysInAYear(2327), 365);
-    EXPECT_EQ(RangeError([&] { calc->DaysInAYear(2328); }),
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->DaysInAYear(2328); }),
               "The 2328 date must be in the range of -1096, 2327");
-    EXPECT_EQ(RangeError([&] { calc->IsLeapYear(9999); }),
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->IsLeapYear(9999); }),
               "The 9999 date must be in the range of -1096, 2327");
-    EXPECT_EQ(RangeError([&] { calc->DaysInAMonth(2328, 12); }),
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->DaysInAMonth(2328, 12); }),
               "The 2328 date must be in the range of -1096, 2327");
     TDateTime value;
     EXPECT_FALSE(calc->TryEncodeDate(2328, 1, 1, value));
@@ -158,17 +117,20 @@ TEST(JalaliCalendar, EndsOfTheModel) {
 
     const TDateTime last = calc->EncodeDate(2327, 12, 29);
     EXPECT_EQ(Decode(*calc, last + 0.99), (TCalendarDate{2327, 12, 29}));
-    EXPECT_EQ(RangeError([&] { calc->YearOf(last + 1); }),
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->YearOf(last + 1); }),
               "The 2328 date must be in the range of -1096, 2327");
-    EXPECT_EQ(RangeError([&] { Decode(*calc, 1e7); }), "The 2328 date must be in the range of -1096, 2327");
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { Decode(*calc, 1e7); }),
+              "The 2328 date must be in the range of -1096, 2327");
 
     // Year 0 decodes; before it the year has no 16-bit form.
     const TDateTime first = calc->EncodeDate(0, 1, 1);
     EXPECT_EQ(first, Sys::EncodeDate(622, 3, 22) - 366);
     EXPECT_EQ(Decode(*calc, first), (TCalendarDate{0, 1, 1}));
     EXPECT_EQ(calc->DaysInAYear(0), 366);
-    EXPECT_EQ(RangeError([&] { calc->YearOf(first - 1); }), "The -1 date must be in the range of 0, 2327");
-    EXPECT_EQ(RangeError([&] { calc->YearOf(first - 400); }), "The -2 date must be in the range of 0, 2327");
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->YearOf(first - 1); }),
+              "The -1 date must be in the range of 0, 2327");
+    EXPECT_EQ(MessageOf<EInvalidDateOperation>([&] { calc->YearOf(first - 400); }),
+              "The -2 date must be in the range of 0, 2327");
     EXPECT_THROW(calc->YearOf(-1e7), EInvalidDateOperation);
 }
 
