@@ -1397,7 +1397,8 @@ namespace {
 std::unique_ptr<TRTLCalendarCalcFactory> FCurrent;
 } // namespace
 
-Sys::string TRTLCalendarCalcSystems::Default;
+// Built before any object of default priority: the calendars set it while the package loads.
+__attribute__((init_priority(1000))) Sys::string TRTLCalendarCalcSystems::Default;
 
 TRTLCalendarCalcFactory& TRTLCalendarCalcFactory::Current() {
     if (!FCurrent) FCurrent = std::make_unique<TRTLCalendarCalcFactory>();

@@ -133,7 +133,7 @@ bool PersianYear(int64_t Y, TYearRecord& R) {
 }
 
 // The Chinese table and the intercalary month of the last Chinese year built.
-constinit std::string ChineseData;
+__attribute__((init_priority(1000))) std::string ChineseData;
 constinit int32_t ChineseIntercalaryMonth = 0;
 
 constexpr size_t ChineseHeaderSize = 8, ChineseRecordSize = 6;
