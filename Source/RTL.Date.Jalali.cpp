@@ -2,6 +2,7 @@
 
 #include "DTConst.h"
 #include "Date.h"
+#include "DateGlobal.h"
 
 namespace Zarvel {
 
@@ -16,8 +17,6 @@ const std::array<Sys::string, 7> TRTLPersianConsts::ShortWeekDays = {u"ش", u"ی
 namespace {
 
 constexpr int32_t LastYear = 2327;
-// J of TDateTime day 0 is 2415019; J of time stamp day d is d + 1721425.
-constexpr int32_t StampToJulianDay = 1721425;
 
 [[noreturn]] void OutOfRange(int32_t Year, int32_t Low) {
     throw EInvalidDateOperation(Sys::Format(LoadResString(_SDateOutOfRange), {Year, Low, LastYear}));
@@ -26,10 +25,6 @@ constexpr int32_t StampToJulianDay = 1721425;
 // The J of the day before 1 Farvardin of Year, for years up to 2328, whose start is where the model
 // ends year 2327.
 int32_t YearStart(int32_t Year) { return Year == LastYear + 1 ? JalaliYearEnd(LastYear) : JalaliJD0(Year); }
-
-int32_t JulianDayOf(TDateTime Value) {
-    return Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay;
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "DateGlobal.h"
 
+#include <algorithm>
+
 namespace Zarvel {
 
 void ConvertError(const Sys::string& ResString) {
@@ -26,6 +28,11 @@ Sys::string CopyQuotedStr(const Sys::string& S, size_t Index, size_t& NewIndex) 
     }
     NewIndex = Index + 1;
     return {};
+}
+
+int32_t JulianDayOf(Sys::TDateTime AValue) {
+    const int64_t j = int64_t(Sys::DateTimeToTimeStamp(AValue).Date) + 1721425;
+    return static_cast<int32_t>(std::clamp<int64_t>(j, INT32_MIN, INT32_MAX));
 }
 
 } // namespace Zarvel
