@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Zarvel {
 
@@ -122,10 +123,16 @@ Sys::TFormatSettings TRTLCalendarCalc::DoGetFormatSettings() {
 
 Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
     Sys::TFormatSettings fs = DoGetFormatSettings();
-    // The engines read "m" as month and "n" as minute, whatever the locale wrote.
+    // The engines read "m" as month and "n" as minute, whatever the locale wrote. The "m" of a marker
+    // ("ampm", "am/pm") stays, or the marker would print as letters and minutes.
     for (Sys::string* f : {&fs.ShortTimeFormat, &fs.LongTimeFormat})
-        for (char16_t& c : *f)
-            if (c == u'm') c = u'n';
+        for (size_t i = 0; i < f->size(); ++i) {
+            const TMarker marker = LowerAscii((*f)[i]) == u'a' ? MarkerAt(*f, i) : TMarker::None;
+            if (marker != TMarker::None)
+                i += MarkerLength(marker) - 1;
+            else if ((*f)[i] == u'm')
+                (*f)[i] = u'n';
+        }
     for (Sys::string* f : {&fs.ShortDateFormat, &fs.LongDateFormat})
         for (char16_t& c : *f)
             if (c == u'M') c = u'm';
@@ -140,8 +147,14 @@ Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
 
 void TRTLCalendarCalc::SetLocale(const Sys::string& ALocale) {
     if (ALocale == FLocale) return;
-    FLocale = ALocale;
-    FormatSettings = LoadFormatSettings();
+    // A name without locale data keeps the old name, or the next call with it would pass unchecked.
+    const Sys::string previous = std::exchange(FLocale, ALocale);
+    try {
+        FormatSettings = LoadFormatSettings();
+    } catch (...) {
+        FLocale = previous;
+        throw;
+    }
     InitCenturyWindows();
 }
 
@@ -937,7 +950,8 @@ namespace {
 std::unique_ptr<TRTLCalendarCalcFactory> FCurrent;
 } // namespace
 
-Sys::string TRTLCalendarCalcSystems::Default;
+// Built before any object of default priority: the calendars set it while the package loads.
+__attribute__((init_priority(1000))) Sys::string TRTLCalendarCalcSystems::Default;
 
 TRTLCalendarCalcFactory& TRTLCalendarCalcFactory::Current() {
     if (!FCurrent) FCurrent = std::make_unique<TRTLCalendarCalcFactory>();

@@ -9,8 +9,8 @@
 
 using namespace Zarvel;
 using Sys::string;
-using ZarvelTest::ErrorMessage;
 using ZarvelTest::Iso;
+using ZarvelTest::MessageOf;
 using ZarvelTest::U8;
 
 namespace A = Zarvel::ADateTime;
@@ -120,8 +120,9 @@ TEST(ADateTime, ParsesWithTheFamilysYearsAndMarkers) {
         return A::TryStrToDateTime(Text, Value, Format, fs);
     });
     EXPECT_EQ(A::StrToDate(u"45/1/1"), Sys::EncodeDate(1926, 7, 12));
-    EXPECT_EQ(ErrorMessage([] { A::StrToDate(u"46/13/1"); }), "'46/13/1' is not a valid date");
-    EXPECT_EQ(ErrorMessage([&] { A::StrToDateTime(u"x", fs); }), "'x' is not a valid date and time");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { A::StrToDate(u"46/13/1"); }), "'46/13/1' is not a valid date");
+    EXPECT_EQ(MessageOf<Sys::Exception>([&] { A::StrToDateTime(u"x", fs); }),
+              "'x' is not a valid date and time");
 }
 
 TEST(ADateTime, FieldLocatorNamesTheHijriMonth) {
@@ -147,10 +148,12 @@ TEST(ADateTime, ErrorsAndTheEdgesOfTheCalendar) {
     EXPECT_FALSE(A::TryEncodeDateDay(0, 1, value));
     EXPECT_FALSE(A::TryEncodeDateDay(10000, 1, value));
     EXPECT_FALSE(A::IsValidDate(10000, 1, 1));
-    EXPECT_EQ(ErrorMessage([] { A::EncodeDate(1445, 2, 30); }), "Invalid argument to date encode");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { A::EncodeDate(1445, 2, 30); }),
+              "Invalid argument to date encode");
     // Before 1 Muharram of year 1 there is no Hijri year.
     const TDateTime before = Sys::EncodeDate(622, 7, 1);
-    EXPECT_EQ(ErrorMessage([&] { A::YearOf(before); }), "The 0 date must be in the range of 1, 9999");
+    EXPECT_EQ(MessageOf<Sys::Exception>([&] { A::YearOf(before); }),
+              "The 0 date must be in the range of 1, 9999");
     EXPECT_FALSE(A::TryRecodeDateTime(before, 1, 1, 1, 0, 0, 0, 0, value));
     EXPECT_EQ(A::DaysInAMonth(1445, 1), 30);
     EXPECT_EQ(A::DaysInAMonth(1445, 2), 29);

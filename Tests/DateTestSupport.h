@@ -1,8 +1,10 @@
-// Shared by the tests of the calendars and the date function families: readable instants and error
-// messages, tables of parse, field-locator and month-step cases, a family's arithmetic as a table of
-// its functions, and the whole-range check of a family against the calculator of its calendar.
+// Shared by the tests of the calendars and the date function families, beside CalendarTestSupport.h:
+// readable instants, tables of parse, field-locator and month-step cases, a family's arithmetic as a
+// table of its functions, and the whole-range check of a family against the calculator of its
+// calendar.
 #pragma once
 
+#include "CalendarTestSupport.h"
 #include "DTConst.h"
 #include "RTL.Date.h"
 #include "System.Character.h"
@@ -17,10 +19,6 @@
 
 namespace ZarvelTest {
 
-inline std::string U8(const Sys::string& S) {
-    return Sys::StringToUtf8(S);
-}
-
 // The proleptic Gregorian date and time of an instant.
 inline std::string Iso(Sys::TDateTime Value) {
     uint16_t y, m, d, h, n, s, ms;
@@ -29,16 +27,6 @@ inline std::string Iso(Sys::TDateTime Value) {
     char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", y, m, d, h, n, s, ms);
     return text;
-}
-
-// The message of the error Statement raises, or "no error".
-inline std::string ErrorMessage(const std::function<void()>& Statement) {
-    try {
-        Statement();
-    } catch (const Sys::Exception& e) {
-        return U8(e.Message());
-    }
-    return "no error";
 }
 
 // A text read in a format, and the Gregorian instant it gives (nullptr: it does not parse).

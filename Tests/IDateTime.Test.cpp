@@ -10,8 +10,8 @@
 
 using namespace Zarvel;
 using Sys::string;
-using ZarvelTest::ErrorMessage;
 using ZarvelTest::Iso;
+using ZarvelTest::MessageOf;
 using ZarvelTest::U8;
 
 namespace I = Zarvel::IDateTime;
@@ -116,8 +116,8 @@ TEST(IDateTime, JulianParsesWithTheProcessSettings) {
                                      u"dddd yyyy-mm-dd"));
 
     EXPECT_EQ(I::StrToDate(ctJulian, u"24/3/5"), tuesday);
-    EXPECT_EQ(ErrorMessage([] { I::StrToDate(ctJulian, u"x"); }), "'x' is not a valid date");
-    EXPECT_EQ(ErrorMessage([] {
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { I::StrToDate(ctJulian, u"x"); }), "'x' is not a valid date");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] {
                   TDateTime v;
                   I::StringToDateTime(ctJulian, v, u"yyyy", u"x");
               }),

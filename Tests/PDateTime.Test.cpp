@@ -8,8 +8,8 @@
 
 using namespace Zarvel;
 using Sys::string;
-using ZarvelTest::ErrorMessage;
 using ZarvelTest::Iso;
+using ZarvelTest::MessageOf;
 using ZarvelTest::U8;
 
 namespace P = Zarvel::PDateTime;
@@ -73,7 +73,7 @@ TEST(PDateTime, WeeksStartWithThePartialFirstWeek) {
     EXPECT_FALSE(P::IsValidDateWeek(1399, 1, 6)); // 1 Farvardin 1399 is a Friday (7)
     EXPECT_EQ(P::EncodeDateWeek(1399, 1, 7), P::EncodeDate(1399, 1, 1));
     EXPECT_EQ(P::WeeksInAYear(1394), 53); // begins on a Saturday, 365 days
-    EXPECT_EQ(ErrorMessage([] { P::EncodeDateWeek(1394, 54); }),
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::EncodeDateWeek(1394, 54); }),
               "(1394, 54, 1) is not a valid DateWeek triplet");
 }
 
@@ -95,7 +95,7 @@ TEST(PDateTime, EveryDayOfADecadeEncodesBackFromItsWeeks) {
     EXPECT_FALSE(P::IsValidDateMonthWeek(1403, 1, 1, 4));
     EXPECT_EQ(P::EncodeDateMonthWeek(1403, 1, 1, 5), P::EncodeDate(1403, 1, 1));
     EXPECT_EQ(P::EncodeDayOfWeekInMonth(1403, 1, 5, 5), P::EncodeDate(1403, 1, 29));
-    EXPECT_EQ(ErrorMessage([] { P::EncodeDayOfWeekInMonth(1403, 1, 6, 5); }),
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::EncodeDayOfWeekInMonth(1403, 1, 6, 5); }),
               "(1403, 1, 6, 5) is not a valid DayOfWeekInMonth quad");
     TDateTime value;
     EXPECT_FALSE(P::TryEncodeDayOfWeekInMonth(1403, 1, 1, 8, value)); // no eighth week day
@@ -232,9 +232,10 @@ TEST(PDateTime, WhatTheFormatWritesReadsBack) {
 }
 
 TEST(PDateTime, ParseFailuresRaiseWithTheText) {
-    EXPECT_EQ(ErrorMessage([] { P::StrToDate(u"1403/13/1"); }), "'1403/13/1' is not a valid date");
-    EXPECT_EQ(ErrorMessage([] { P::StrToDateTime(u"x"); }), "'x' is not a valid date and time");
-    EXPECT_EQ(ErrorMessage([] {
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::StrToDate(u"1403/13/1"); }),
+              "'1403/13/1' is not a valid date");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::StrToDateTime(u"x"); }), "'x' is not a valid date and time");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] {
                   TDateTime value;
                   P::StringToDateTime(value, u"yyyy", u"1500");
               }),
@@ -263,9 +264,11 @@ TEST(PDateTime, FieldLocator) {
 }
 
 TEST(PDateTime, ErrorsAndTheEndOfTheCalendar) {
-    EXPECT_EQ(ErrorMessage([] { P::EncodeDate(1403, 12, 31); }), "Invalid argument to date encode");
-    EXPECT_EQ(ErrorMessage([] { P::EncodeDateDay(2328, 1); }), "(2328, 1) is not a valid DateDay pair");
-    EXPECT_EQ(ErrorMessage([] { P::DaysInAYear(2328); }),
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::EncodeDate(1403, 12, 31); }),
+              "Invalid argument to date encode");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::EncodeDateDay(2328, 1); }),
+              "(2328, 1) is not a valid DateDay pair");
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::DaysInAYear(2328); }),
               "The 2328 date must be in the range of -1096, 2327");
     EXPECT_THROW(P::IsLeapYear(2400), EInvalidDateOperation);
     uint16_t y, m, d;
@@ -290,7 +293,7 @@ TEST(PDateTime, ErrorsAndTheEndOfTheCalendar) {
     // The day of the year is not checked.
     ASSERT_TRUE(P::TryEncodeDateDay(1403, 367, value));
     EXPECT_EQ(value, P::EncodeDate(1404, 1, 1));
-    EXPECT_EQ(ErrorMessage([] { P::RecodeDay(P::EncodeDate(1403, 7, 1), 31); }),
+    EXPECT_EQ(MessageOf<Sys::Exception>([] { P::RecodeDay(P::EncodeDate(1403, 7, 1), 31); }),
               "(2024-09-22, 65535, 65535, 31, 65535, 65535, 65535, 65535) is not a valid date and time");
     EXPECT_EQ(P::RecodeYear(At(1403, 12, 29, 10), 1402), At(1402, 12, 29, 10));
 }

@@ -1,5 +1,6 @@
 // The calendar calculator's derived operations, its format, parse and field-locating engines and the
 // registry, exercised through the Gregorian calculator.
+#include "Date.h"
 #include "DateTestSupport.h"
 #include "RTL.Date.Julian.h"
 #include "System.Character.h"
@@ -8,6 +9,7 @@
 #include <unicode/calendar.h>
 #include <unicode/gregocal.h>
 
+#include <limits>
 #include <set>
 
 using namespace Zarvel;
@@ -523,4 +525,24 @@ TEST(CalendarRegistry, CreatedCalculatorsKeepTheirLocale) {
     EXPECT_EQ(U8(calc->Locale()), "fa-IR");
     EXPECT_EQ(calc->FormatSettings.DecimalSeparator, u'\u066B');
     EXPECT_EQ(U8(calc->FormatDateTime(u"yyyy/mm/dd", Sys::EncodeDate(2024, 3, 20))), "2024/03/20");
+}
+
+TEST(CalendarRegistry, InstantsFarOutsideEveryCalendar) {
+    // Values no calendar holds: the lunar and Persian calendars report their range, the Gregorian
+    // one gives no date; none overflows. A NaN is taken as day 0.
+    const double values[] = {1e15, -1e15, 1e300, -1e300, std::numeric_limits<double>::infinity()};
+    for (const char16_t* name : {u"Jalali", u"IslamicTabular"}) {
+        auto calc = TRTLCalendarCalcFactory::Current().CreateCalendar(name, u"");
+        for (double value : values) {
+            uint16_t y, m, d;
+            EXPECT_THROW(calc->DecodeDate(value, y, m, d), EInvalidDateOperation) << U8(name) << " " << value;
+        }
+    }
+    auto gregorian = TGregorian::Make();
+    for (double value : values) {
+        uint16_t y = 1, m = 1, d = 1;
+        gregorian->DecodeDate(value, y, m, d);
+        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(uint16_t(0), uint16_t(0), uint16_t(0))) << value;
+    }
+    EXPECT_EQ(Iso(std::numeric_limits<double>::quiet_NaN()), "1899-12-30 00:00:00.000");
 }

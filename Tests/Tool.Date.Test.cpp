@@ -50,7 +50,7 @@ TEST(ToolDate, BadDatesAndUsage) {
         {"date table --kind persian --from 2024-3-1 --to 2024-03-01", 1},
         {"date table --kind persian --from 0000-01-01 --to 0001-01-01", 1},
         {"date table --kind persian --from 2024-03-02 --to 2024-03-01", 1},
-        {"date table --kind persian --from 2949-01-01 --to 2949-12-31", 1}, // beyond Bahman 2327
+        {"date table --kind persian --from 2949-01-01 --to 2949-12-31", 1}, // beyond 2327
         {"date convert 2024 1 1", 2},
         {"date convert --kind mayan 2024 1 1", 2},
         {"date convert --kind gregorian 2024 1", 2},

@@ -7,8 +7,8 @@ namespace Zarvel::ADateTime {
 namespace {
 
 constexpr int32_t IslamicKind = 3;
-// J of TDateTime day 0 is 2415019; J of time stamp day d is d + 1721425.
-constexpr int32_t StampToJulianDay = 1721425, DateTimeToJulianDay = 2415019;
+// J of TDateTime day 0.
+constexpr int32_t DateTimeToJulianDay = 2415019;
 
 // Week day 1 is Monday, whose time stamp day counts are 1 modulo 7.
 struct TCalendar : TFamilyCalendar<TCalendar, 1, false, hdmtGhamariLongMonth> {
@@ -34,7 +34,7 @@ struct TCalendar : TFamilyCalendar<TCalendar, 1, false, hdmtGhamariLongMonth> {
     }
     static void DecodeDate(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
         int32_t d, m, y;
-        DayToDMY(Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay, d, m, y, IslamicKind);
+        DayToDMY(JulianDayOf(Value), d, m, y, IslamicKind);
         // Instants before 1 Muharram of year 1 have no year to give.
         if (m < 1 || y < 1 || y > 0xFFFF)
             throw EInvalidDateOperation(

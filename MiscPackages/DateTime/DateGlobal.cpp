@@ -1,5 +1,7 @@
 #include "DateGlobal.h"
 
+#include <algorithm>
+
 namespace Zarvel {
 
 void ConvertError(const Sys::string& ResString) {
@@ -49,6 +51,11 @@ Sys::TDateTime WithTimeOf(Sys::TDateTime Day, Sys::TDateTime Time) {
 void RecodeParts(uint16_t (&Parts)[7], const uint16_t (&Given)[7]) {
     for (int i = 0; i < 7; ++i)
         if (Given[i] != Sys::RecodeLeaveFieldAsIs) Parts[i] = Given[i];
+}
+
+int32_t JulianDayOf(Sys::TDateTime AValue) {
+    const int64_t j = int64_t(Sys::DateTimeToTimeStamp(AValue).Date) + 1721425;
+    return static_cast<int32_t>(std::clamp<int64_t>(j, INT32_MIN, INT32_MAX));
 }
 
 } // namespace Zarvel

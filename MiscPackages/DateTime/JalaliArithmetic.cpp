@@ -2,23 +2,20 @@
 
 #include "DTConst.h"
 #include "Date.h"
+#include "DateGlobal.h"
 
 namespace Zarvel::Jalali {
 
 namespace {
 
-// J of TDateTime day 0 is 2415019; J of time stamp day d is d + 1721425.
-constexpr int32_t StampToJulianDay = 1721425;
-
 [[noreturn]] void OutOfRange(int32_t Year, int32_t Low) {
     throw EInvalidDateOperation(Sys::Format(LoadResString(_SDateOutOfRange), {Year, Low, int32_t(LastYear)}));
 }
 
-// The J of the day before 1 Farvardin of Year, for years up to 2328: the model's last segment
-// (offset 852) is carried on to give year 2327 an end.
+// The J of the day before 1 Farvardin of Year, for years up to 2328, whose start is where the model
+// ends year 2327.
 int32_t YearStart(int32_t Year) {
-    if (Year == LastYear + 1) return 365 * Year + (852 + 303 * Year) / 1250 + 1947954;
-    return JalaliJD0(Year);
+    return Year == LastYear + 1 ? JalaliYearEnd(LastYear) : JalaliJD0(Year);
 }
 
 } // namespace
@@ -36,7 +33,7 @@ uint16_t DaysInAMonth(uint16_t Year, uint16_t Month) {
 
 void DecodeDateDay(Sys::TDateTime Value, uint16_t& Year, uint16_t& DayOfYear) {
     static const int32_t FirstDay = YearStart(0) + 1, LastDay = YearStart(LastYear + 1);
-    const int32_t j = Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay;
+    const int32_t j = JulianDayOf(Value);
     if (j < FirstDay) {
         int32_t y = 0;
         while (y > -1096 && YearStart(y) >= j) --y;

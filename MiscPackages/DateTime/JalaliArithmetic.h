@@ -1,8 +1,7 @@
 // The Persian (Jalali) calendar over the day-number core's year model, shared by the Jalali
-// calculator and the Persian date functions. Years run from 0 to 2327: the model has no start for
-// year 2328, so year 2327 ends where the model's last segment, carried one year on, puts the start of
-// 2328. What needs a later year raises EInvalidDateOperation with _SDateOutOfRange; the Try
-// operations return false instead.
+// calculator and the Persian date functions. Years run from 0 to 2327, the last of which ends where
+// JalaliYearEnd ends it. What needs a later year raises EInvalidDateOperation with _SDateOutOfRange;
+// the Try operations return false instead.
 #pragma once
 
 #include "System.DateUtils.h"

@@ -64,6 +64,13 @@ class EAbstractError : public Exception {
 class EListError : public Exception {
     using Exception::Exception;
 };
+class EInvalidCast : public Exception {
+    using Exception::Exception;
+};
+// A form file that cannot be read.
+class EReadError : public Exception {
+    using Exception::Exception;
+};
 
 // Default text of an assertion without a message of its own.
 inline constexpr char16_t SAssertionFailed[] = u"Assertion failure";

@@ -41,7 +41,7 @@ Calendar kinds (KIND):
              a leap year), 7 Adar II (leap years only), 8 Nisan ... 13 Elul
   islamic    tabular Islamic, civil epoch (1 Muharram 1 = 16 July 622 of the Julian calendar)
   french     French Republican (1 Vendemiaire 1 = 1792-09-22); month 13 holds the 5 or 6 extra days
-  persian    Persian (Jalali), years -1096 to 2327; Esfand 2327 is not known
+  persian    Persian (Jalali), years -1096 to 2327
 )";
 
 constexpr const char* ConvertHelp = R"(usage: zarvel date convert --kind KIND [--to KIND] Y M D
