@@ -16,12 +16,14 @@ int Classify(const std::vector<std::string>& Args);
 int Split(const std::vector<std::string>& Args);
 int Shape(const std::vector<std::string>& Args);
 int Date(const std::vector<std::string>& Args);
+int Bool(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
     {"split", "the directional runs of a text and their reading order", Split},
     {"shape", "a text shaped as one right-to-left run, with digit and prime forms", Shape},
     {"date", "Julian day numbers, calendars, and date formatting and parsing", Date},
+    {"bool", "a text read as a Boolean the way a Persian data binding reads it, and written back", Bool},
 };
 
 } // namespace ZarvelTool
