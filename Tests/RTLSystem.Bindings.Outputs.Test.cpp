@@ -110,3 +110,20 @@ TEST(BindingOutputs, AFormCarriesTheSettings) {
     EXPECT_TRUE(U::ArabicHijriLunarCalendar);
     EXPECT_EQ(TPrototypeBindSourceRTLDataGenerator().ClassName(), "TPrototypeBindSourceRTLDataGenerator");
 }
+
+TEST(BindingOutputs, AnApplicationRegistersTheConverters) {
+    using F = Sys::TValueRefConverterFactory;
+    F::RegisterConversion({u"RTL.BoolToString", u"BoolToString", Sys::TValueKind::Boolean, Sys::TValueKind::String,
+                           U::MethodAddress("BoolToString")});
+    F::RegisterConversion({u"RTL.StringToDate", u"StringToDate", Sys::TValueKind::String, Sys::TValueKind::Date,
+                           U::StringToDate});
+    TValue out;
+    F::FindConverter(u"RTL.BoolToString")->Converter(TValue::From(true), out);
+    EXPECT_EQ(out.AsString(), u"صحیح");
+    const auto toDate = F::Converters(Sys::TValueKind::String, Sys::TValueKind::Date);
+    ASSERT_EQ(toDate.size(), 1u);
+    toDate[0]->Converter(TValue::From(string(u"1403/1/1")), out);
+    EXPECT_EQ(out, TValue::FromDate(Sys::EncodeDate(2024, 3, 20)));
+    F::UnRegisterConversion(u"RTL.BoolToString");
+    F::UnRegisterConversion(u"RTL.StringToDate");
+}
