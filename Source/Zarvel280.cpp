@@ -12,6 +12,7 @@
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
 #include "Unicode.Engine.Types.h"
+#include "VirtualClass.h"
 
 namespace Zarvel {
 
@@ -25,6 +26,7 @@ struct TPackage {
         Sys::MaskFPUExceptions();
         TDirectiveChars::ClassInitialize();
         InitializeUnicodeEngineTypes();
+        TVirtualClassGenerator::ClassInitialize();
         InitializeDTConst();
         InitializeInitLocale();
         // The calendars register in the order of their units; the last one to claim the default name
@@ -40,6 +42,7 @@ struct TPackage {
     ~TPackage() {
         TRTLConverterUtils::ClassFinalize();
         TRTLCalendarCalcFactory::ClassFinalize();
+        TVirtualClassGenerator::ClassFinalize();
         TDirectiveChars::ClassFinalize();
     }
 };

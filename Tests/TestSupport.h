@@ -2,6 +2,7 @@
 #pragma once
 
 #include "RTLSystem.GlobalSettings.h"
+#include "System.Character.h"
 #include "System.SysUtils.h"
 
 #include <gtest/gtest.h>
