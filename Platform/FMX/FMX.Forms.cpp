@@ -1,0 +1,7 @@
+#include "FMX.Forms.h"
+
+namespace FMX {
+
+TScreen* Screen = nullptr;
+
+} // namespace FMX

@@ -1,0 +1,28 @@
+#include "FMX.Platform.h"
+
+namespace FMX {
+
+namespace {
+std::unique_ptr<TPlatformServices>& CurrentServices() {
+    static std::unique_ptr<TPlatformServices> current;
+    return current;
+}
+} // namespace
+
+TPlatformServices* TPlatformServices::Current() {
+    return CurrentServices().get();
+}
+
+void TPlatformServices::SetCurrent(std::unique_ptr<TPlatformServices> Services) {
+    CurrentServices() = std::move(Services);
+}
+
+void TPlatformServices::AddPlatformService(const std::string& GUID, std::shared_ptr<IInterface> Service) {
+    FServices[GUID] = std::move(Service);
+}
+
+void TPlatformServices::RemovePlatformService(const std::string& GUID) {
+    FServices.erase(GUID);
+}
+
+} // namespace FMX
