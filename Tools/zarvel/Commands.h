@@ -16,12 +16,16 @@ int Classify(const std::vector<std::string>& Args);
 int Split(const std::vector<std::string>& Args);
 int Shape(const std::vector<std::string>& Args);
 int Date(const std::vector<std::string>& Args);
+int Markup(const std::vector<std::string>& Args);
+int Locale(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
     {"split", "the directional runs of a text and their reading order", Split},
     {"shape", "a text shaped as one right-to-left run, with digit and prime forms", Shape},
     {"date", "Julian day numbers, calendars, and date formatting and parsing", Date},
+    {"markup", "the plain text of an HTML-subset or RTF document, with its ranges or tree", Markup},
+    {"locale", "a Windows locale identifier's name and code page, or the locale table", Locale},
 };
 
 } // namespace ZarvelTool
