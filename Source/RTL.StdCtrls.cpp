@@ -846,8 +846,12 @@ void TRTFReader::Items() {
     FRangeCount = 0;
     FState = TRTFTextRange();
     FStack.clear();
+    // A space right after a control word is its delimiter; after a brace it is text.
+    bool afterControlWord = false;
     while (!R.Eof()) {
         const Char c = R.Token();
+        const bool delimited = afterControlWord;
+        afterControlWord = false;
         if (c == u'{') {
             if (R.ReadStill(u"{\\*")) {
                 SkipGroup();
@@ -861,14 +865,17 @@ void TRTFReader::Items() {
             FState = FStack.back();
             FStack.pop_back();
         } else if (c == u'\\') {
-            if (StartsText())
+            if (StartsText()) {
                 Text();
-            else if (Control(u"pard"))
-                Paragraph();
-            else
-                ControlWord();
+            } else {
+                if (Control(u"pard"))
+                    Paragraph();
+                else
+                    ControlWord();
+                afterControlWord = true;
+            }
         } else {
-            R.ReadToken(u' ');
+            if (delimited) R.ReadToken(u' ');
             Text();
         }
     }
