@@ -315,26 +315,26 @@ std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::DoReadBuffer(Cha
     return FPosition + FDirection * n;
 }
 
-std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::DoReadTextTill(Char* Buf, int Max, int& Count,
-                                                                               Char Stop) const {
+std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::CopyTill(std::optional<TPosition> Stop,
+                                                                         Char* Buf, int Max,
+                                                                         int& Count) const {
     Count = 0;
-    const std::optional<TPosition> stop = FindCharPos(Stop);
-    if (!stop) return std::nullopt;
-    const TPosition n = std::min<TPosition>(std::abs(*stop - FPosition), std::max(Max, 0));
+    if (!Stop) return std::nullopt;
+    // A buffer too short keeps the characters nearest the position.
+    const TPosition n = std::min<TPosition>(std::abs(*Stop - FPosition), std::max(Max, 0));
     std::copy_n(FText.begin() + (FDirection > 0 ? FPosition : FPosition - n + 1), n, Buf);
     Count = static_cast<int>(n);
-    return stop;
+    return Stop;
+}
+
+std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::DoReadTextTill(Char* Buf, int Max, int& Count,
+                                                                               Char Stop) const {
+    return CopyTill(FindCharPos(Stop), Buf, Max, Count);
 }
 
 std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::DoReadTextTill(Char* Buf, int Max, int& Count,
                                                                                const TCharSet& Stops) const {
-    Count = 0;
-    const std::optional<TPosition> stop = FindAnyCharPos(Stops);
-    if (!stop) return std::nullopt;
-    const TPosition n = std::min<TPosition>(std::abs(*stop - FPosition), std::max(Max, 0));
-    std::copy_n(FText.begin() + (FDirection > 0 ? FPosition : FPosition - n + 1), n, Buf);
-    Count = static_cast<int>(n);
-    return stop;
+    return CopyTill(FindAnyCharPos(Stops), Buf, Max, Count);
 }
 
 std::optional<TPosition> TMarkupText::TMarkupTextReaderUnicode::DoReadTextTill(Sys::string& S,
@@ -426,30 +426,25 @@ bool TMarkupText::TMarkupTextReaderUnicode::Eof() const {
     return !InText(FPosition);
 }
 
-int TMarkupText::TMarkupTextReaderUnicode::FindChar(Char C, bool After) {
-    const std::optional<TPosition> p = FindCharPos(C);
-    if (!p) {
+int TMarkupText::TMarkupTextReaderUnicode::MoveTo(std::optional<TPosition> P, bool After) {
+    if (!P) {
         FPosition = FDirection > 0 ? FEnd : FStart;
         return 0;
     }
-    const TPosition target = After ? *p + FDirection : *p;
+    const TPosition target = After ? *P + FDirection : *P;
     const int moved = static_cast<int>(std::abs(target - FPosition));
     FPosition = target;
     return moved;
 }
 
+int TMarkupText::TMarkupTextReaderUnicode::FindChar(Char C, bool After) {
+    return MoveTo(FindCharPos(C), After);
+}
+
 int TMarkupText::TMarkupTextReaderUnicode::FindAny(const TCharSet& Set, Char& C, bool After) {
     const std::optional<TPosition> p = FindAnyCharPos(Set);
-    if (!p) {
-        C = 0;
-        FPosition = FDirection > 0 ? FEnd : FStart;
-        return 0;
-    }
-    C = FText[size_t(*p)];
-    const TPosition target = After ? *p + FDirection : *p;
-    const int moved = static_cast<int>(std::abs(target - FPosition));
-    FPosition = target;
-    return moved;
+    C = p ? FText[size_t(*p)] : Char(0);
+    return MoveTo(p, After);
 }
 
 Char TMarkupText::TMarkupTextReaderUnicode::Token() const {

@@ -216,6 +216,11 @@ public:
         bool RunOf(const TCharSet& Set, TPosition Max, TPosition& Low, TPosition& High) const;
         // The text strictly between the position and Stop, in text order.
         Sys::string Between(TPosition Stop) const;
+        // Up to Max characters of the text between the position and Stop, when there is a stop.
+        std::optional<TPosition> CopyTill(std::optional<TPosition> Stop, Sys::Char* Buf, int Max,
+                                          int& Count) const;
+        // Moves to P, or past it when After; to the end (the start backwards) when there is none.
+        int MoveTo(std::optional<TPosition> P, bool After);
     };
 };
 
