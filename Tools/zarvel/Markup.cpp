@@ -22,8 +22,9 @@ constexpr const char* Help = R"(usage: zarvel markup --from html|rtf [--ranges] 
 Reads FILE (or all of standard input), as UTF-8, as a document of the HTML subset or as RTF of the
 kind a rich edit control writes, and prints its plain text.
   --from html  tags are removed; the text between them is kept as it stands (no entities)
-  --from rtf   escaped bytes are read in the code page of the text's language (\lang), or of the
-               document (\ansicpg) before any; \par gives LF CR, \tab a TAB
+  --from rtf   escaped bytes are read in the code page of the text's language (\lang); before any
+               \lang, and for a language without one, in the document's (\ansicpg), else 1252;
+               \par gives LF CR, \tab a TAB
   --ranges     after the text, the RTF header and one line per range, or the HTML tree
   --json       one object: {"text":...}, with --ranges also "ranges" and the header (RTF) or
                "tree" (HTML)
