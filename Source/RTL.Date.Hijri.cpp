@@ -2,6 +2,7 @@
 
 #include "DTConst.h"
 #include "Date.h"
+#include "DateGlobal.h"
 
 namespace Zarvel {
 
@@ -45,7 +46,7 @@ uint16_t TRTLHijriLunarDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t A
 void TRTLHijriLunarDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month,
                                                 uint16_t& Day) {
     int32_t d, m, y;
-    DayToDMY(Sys::DateTimeToTimeStamp(Date).Date + 1721425, d, m, y, IslamicKind);
+    DayToDMY(JulianDayOf(Date), d, m, y, IslamicKind);
     if (m < 1 || y < 1 || y > 0xFFFF)
         throw EInvalidDateOperation(Sys::Format(LoadResString(_SDateOutOfRange), {y, MinYear, MaxYear}));
     Year = static_cast<uint16_t>(y);

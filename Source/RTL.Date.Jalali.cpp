@@ -1,7 +1,7 @@
 #include "RTL.Date.Jalali.h"
 
-#include "DTConst.h"
-#include "Date.h"
+#include "DateGlobal.h"
+#include "JalaliArithmetic.h"
 
 namespace Zarvel {
 
@@ -13,32 +13,8 @@ const std::array<Sys::string, 7> TRTLPersianConsts::WeekDays = {
 const std::array<Sys::string, 7> TRTLPersianConsts::ShortWeekDays = {u"ش", u"ی", u"د", u"س",
                                                                      u"چ", u"پ", u"ج"};
 
-namespace {
-
-constexpr int32_t LastYear = 2327;
-// J of TDateTime day 0 is 2415019; J of time stamp day d is d + 1721425.
-constexpr int32_t StampToJulianDay = 1721425;
-
-[[noreturn]] void OutOfRange(int32_t Year, int32_t Low) {
-    throw EInvalidDateOperation(Sys::Format(LoadResString(_SDateOutOfRange), {Year, Low, LastYear}));
-}
-
-// The J of the day before 1 Farvardin of Year, for years up to 2328: the model's last segment
-// (offset 852) is carried on to give year 2327 an end.
-int32_t YearStart(int32_t Year) {
-    if (Year == LastYear + 1) return 365 * Year + (852 + 303 * Year) / 1250 + 1947954;
-    return JalaliJD0(Year);
-}
-
-int32_t JulianDayOf(TDateTime Value) {
-    return Sys::DateTimeToTimeStamp(Value).Date + StampToJulianDay;
-}
-
-} // namespace
-
 uint16_t TRTLJalaliDateCalendarCalc::DaysInAYear(uint16_t AYear) {
-    if (AYear > LastYear) OutOfRange(AYear, -1096);
-    return static_cast<uint16_t>(YearStart(AYear + 1) - YearStart(AYear));
+    return Jalali::DaysInAYear(AYear);
 }
 
 bool TRTLJalaliDateCalendarCalc::IsLeapYear(uint16_t Year) {
@@ -46,68 +22,31 @@ bool TRTLJalaliDateCalendarCalc::IsLeapYear(uint16_t Year) {
 }
 
 uint16_t TRTLJalaliDateCalendarCalc::DaysInAMonth(uint16_t AYear, uint16_t AMonth) {
-    if (AMonth <= 6) return 31;
-    if (AMonth <= 11) return 30;
-    return static_cast<uint16_t>(DaysInAYear(AYear) - 336);
+    return Jalali::DaysInAMonth(AYear, AMonth);
 }
 
 void TRTLJalaliDateCalendarCalc::DecodeDateDay(TDateTime AValue, uint16_t& AYear, uint16_t& ADayOfYear) {
-    static const int32_t FirstDay = YearStart(0) + 1, LastDay = YearStart(LastYear + 1);
-    const int32_t j = JulianDayOf(AValue);
-    if (j < FirstDay) {
-        int32_t y = 0;
-        while (y > -1096 && YearStart(y) >= j) --y;
-        OutOfRange(y, 0);
-    }
-    if (j > LastDay) OutOfRange(LastYear + 1, -1096);
-    // Years average 365 + 303/1250 days, so this estimate is the year or the one after it.
-    int32_t y = static_cast<int32_t>(int64_t(j - 1947954) * 1250 / 456553);
-    int32_t start = YearStart(y);
-    if (start >= j) {
-        start = YearStart(--y);
-    } else if (const int32_t next = YearStart(y + 1); next < j) {
-        ++y;
-        start = next;
-    }
-    AYear = static_cast<uint16_t>(y);
-    ADayOfYear = static_cast<uint16_t>(j - start);
+    Jalali::DecodeDateDay(AValue, AYear, ADayOfYear);
 }
 
 void TRTLJalaliDateCalendarCalc::DecodeDate(TDateTime Date, uint16_t& Year, uint16_t& Month, uint16_t& Day) {
-    uint16_t n;
-    DecodeDateDay(Date, Year, n);
-    --n;
-    if (n < 186) {
-        Month = static_cast<uint16_t>(n / 31 + 1);
-        Day = static_cast<uint16_t>(n % 31 + 1);
-    } else {
-        n = static_cast<uint16_t>(n - 186);
-        Month = static_cast<uint16_t>(n / 30 + 7);
-        Day = static_cast<uint16_t>(n % 30 + 1);
-    }
+    Jalali::DecodeDate(Date, Year, Month, Day);
 }
 
 bool TRTLJalaliDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day, TDateTime& Date) {
     // Day 31 of Mehr would otherwise be 1 Aban, reported as a valid date.
-    if (Year > LastYear || !IsValidDate(Year, Month, Day)) return false;
-    const uint16_t dayOfYear =
-        static_cast<uint16_t>(Month <= 6 ? Day + (Month - 1) * 31 : Day + (Month - 7) * 30 + 186);
-    return TryEncodeDateDay(Year, dayOfYear, Date);
+    if (Year > Jalali::LastYear || !IsValidDate(Year, Month, Day)) return false;
+    return TryEncodeDateDay(Year, Jalali::DayOfYear(Month, Day), Date);
 }
 
 bool TRTLJalaliDateCalendarCalc::TryEncodeDateDay(uint16_t AYear, uint16_t ADayOfYear, TDateTime& AValue) {
-    if (AYear > LastYear) return false;
-    AValue = JalaliJD0(AYear) + ADayOfYear - 2415019;
-    return true;
+    return Jalali::TryEncodeDateDay(AYear, ADayOfYear, AValue);
 }
 
 void TRTLJalaliDateCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day,
                                            int32_t NumberOfMonths) {
     StepMonths(Year, Month, NumberOfMonths);
-    if (Month >= 7 && Month <= 11 && Day == 31)
-        Day = 30;
-    else if (Month == 12 && Day >= 30)
-        Day = DaysInAMonth(Year, 12);
+    Jalali::FitDay(Year, Month, Day);
 }
 
 void TRTLJalaliDateCalendarCalc::Initialize() {
@@ -117,7 +56,7 @@ void TRTLJalaliDateCalendarCalc::Initialize() {
     FLastMonth = 12;
     ApproxDaysPerMonth = 30.4375;
     MinYear = -1096;
-    MaxYear = LastYear;
+    MaxYear = Jalali::LastYear;
     TimeAMVeryShortString = u'\u0635';
     TimePMVeryShortString = u'\u0639';
     TimeAMLongString = u"قبل از ظهر";

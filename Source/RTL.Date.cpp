@@ -1,57 +1,17 @@
 #include "RTL.Date.h"
 
 #include "DateGlobal.h"
+#include "DateTextEngines.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Zarvel {
 
 namespace {
 
 constexpr const char* UnitName = "RTL.Date";
-
-// Standard formats may name other standard formats ("ddddd", "t", "c"); a format that names itself
-// would recurse for ever, so nesting stops at this depth.
-constexpr int MaxFormatDepth = 4;
-
-char16_t LowerAscii(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
-}
-
-bool IsAsciiDigit(char16_t C) {
-    return C >= u'0' && C <= u'9';
-}
-
-// Whether Text stands at Pos of S, ignoring ASCII letter case.
-bool StandsAtIgnoreCase(const Sys::string& S, size_t Pos, std::u16string_view Text) {
-    if (Text.size() > S.size() || Pos > S.size() - Text.size()) return false;
-    for (size_t k = 0; k < Text.size(); ++k)
-        if (LowerAscii(S[Pos + k]) != LowerAscii(Text[k])) return false;
-    return true;
-}
-
-bool StandsAt(const Sys::string& S, size_t Pos, std::u16string_view Text) {
-    return Text.size() <= S.size() && Pos <= S.size() - Text.size() && S.compare(Pos, Text.size(), Text) == 0;
-}
-
-// The length of the run of C (exact) at Pos.
-size_t RunLength(const Sys::string& S, size_t Pos, char16_t C) {
-    size_t n = 0;
-    while (Pos + n < S.size() && S[Pos + n] == C) ++n;
-    return n;
-}
-
-Sys::string Padded(int64_t Value, size_t MinDigits) {
-    Sys::string digits;
-    uint64_t v = Value < 0 ? 0 - uint64_t(Value) : uint64_t(Value);
-    do {
-        digits.insert(digits.begin(), char16_t(u'0' + v % 10));
-        v /= 10;
-    } while (v != 0);
-    if (digits.size() < MinDigits) digits.insert(0, MinDigits - digits.size(), u'0');
-    return Value < 0 ? u"-" + digits : digits;
-}
 
 // The kinds of marker a format may hold, by the text after its "a".
 enum class TMarker : uint8_t { None, VeryShort, Long, Settings }; // a/p, am/pm, ampm
@@ -70,16 +30,6 @@ size_t MarkerLength(TMarker Marker) {
     case TMarker::Settings: return 4;
     default: return 1;
     }
-}
-
-// Quoted text at Format[I]; advances I past it. An unterminated quote is dropped and the walk goes on
-// right after it.
-Sys::string QuotedText(const Sys::string& Format, size_t& I) {
-    size_t next;
-    Sys::string text = CopyQuotedStr(Format, I, next);
-    const bool closed = next > I && next < Format.size() && Format[next] == Format[I];
-    I = closed ? next + 1 : I + 1;
-    return text;
 }
 
 } // namespace
@@ -173,10 +123,16 @@ Sys::TFormatSettings TRTLCalendarCalc::DoGetFormatSettings() {
 
 Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
     Sys::TFormatSettings fs = DoGetFormatSettings();
-    // The engines read "m" as month and "n" as minute, whatever the locale wrote.
+    // The engines read "m" as month and "n" as minute, whatever the locale wrote. The "m" of a marker
+    // ("ampm", "am/pm") stays, or the marker would print as letters and minutes.
     for (Sys::string* f : {&fs.ShortTimeFormat, &fs.LongTimeFormat})
-        for (char16_t& c : *f)
-            if (c == u'm') c = u'n';
+        for (size_t i = 0; i < f->size(); ++i) {
+            const TMarker marker = LowerAscii((*f)[i]) == u'a' ? MarkerAt(*f, i) : TMarker::None;
+            if (marker != TMarker::None)
+                i += MarkerLength(marker) - 1;
+            else if ((*f)[i] == u'm')
+                (*f)[i] = u'n';
+        }
     for (Sys::string* f : {&fs.ShortDateFormat, &fs.LongDateFormat})
         for (char16_t& c : *f)
             if (c == u'M') c = u'm';
@@ -191,8 +147,14 @@ Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
 
 void TRTLCalendarCalc::SetLocale(const Sys::string& ALocale) {
     if (ALocale == FLocale) return;
-    FLocale = ALocale;
-    FormatSettings = LoadFormatSettings();
+    // A name without locale data keeps the old name, or the next call with it would pass unchecked.
+    const Sys::string previous = std::exchange(FLocale, ALocale);
+    try {
+        FormatSettings = LoadFormatSettings();
+    } catch (...) {
+        FLocale = previous;
+        throw;
+    }
     InitCenturyWindows();
 }
 
@@ -301,16 +263,6 @@ void TRTLCalendarCalc::DecodeDateMonthWeek(TDateTime AValue, uint16_t& AYear, ui
     }
 }
 
-void TRTLCalendarCalc::StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths) {
-    const int32_t sign = NumberOfMonths < 0 ? -1 : 1;
-    Year = static_cast<uint16_t>(Year + NumberOfMonths / 12);
-    Month = static_cast<uint16_t>(Month + NumberOfMonths % 12);
-    if (static_cast<uint16_t>(Month - 1) > 11) {
-        Year = static_cast<uint16_t>(Year + sign);
-        Month = static_cast<uint16_t>(Month - 12 * sign);
-    }
-}
-
 void TRTLCalendarCalc::IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
     StepMonths(Year, Month, NumberOfMonths);
     const uint16_t days = DaysInAMonth(Year, Month);
@@ -413,20 +365,6 @@ uint8_t TRTLCalendarCalc::LocaleDayOfWeek(TDayOfWeek DOW) {
     return TDayOfWeekHelper::Locale(DOW, FirstWeekday);
 }
 
-namespace {
-
-template <size_t N>
-int32_t IndexOfName(const std::array<Sys::string, N>& Long, const std::array<Sys::string, N>& Short,
-                    const Sys::string& Name) {
-    for (size_t i = 0; i < N; ++i)
-        if (Long[i] == Name) return int32_t(i + 1);
-    for (size_t i = 0; i < N; ++i)
-        if (Short[i] == Name) return int32_t(i + 1);
-    return -1;
-}
-
-} // namespace
-
 int32_t TRTLCalendarCalc::WhatDay(const Sys::string& DayName) {
     return IndexOfName(FormatSettings.LongDayNames, FormatSettings.ShortDayNames, DayName);
 }
@@ -464,12 +402,9 @@ TDateTime TRTLCalendarCalc::EncodeDateDay(uint16_t AYear, uint16_t ADayOfYear) {
 bool TRTLCalendarCalc::TryEncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
                                          uint16_t AMinute, uint16_t ASecond, uint16_t AMilliSecond,
                                          TDateTime& AValue) {
-    TDateTime date, time;
-    if (!TryEncodeDate(AYear, AMonth, ADay, date) ||
-        !Sys::TryEncodeTime(AHour, AMinute, ASecond, AMilliSecond, time))
-        return false;
-    AValue = Sys::ComposeDateTime(static_cast<int32_t>(date), time);
-    return true;
+    TDateTime date;
+    return TryEncodeDate(AYear, AMonth, ADay, date) &&
+           TryAddTime(date, AHour, AMinute, ASecond, AMilliSecond, AValue);
 }
 
 TDateTime TRTLCalendarCalc::EncodeDateTime(uint16_t AYear, uint16_t AMonth, uint16_t ADay, uint16_t AHour,
@@ -544,9 +479,7 @@ bool TRTLCalendarCalc::TryRecodeDateTime(TDateTime AValue, uint16_t AYear, uint1
                                          uint16_t AMilliSecond, TDateTime& AResult) {
     uint16_t parts[7];
     DecodeDateTime(AValue, parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6]);
-    const uint16_t given[7] = {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond};
-    for (int i = 0; i < 7; ++i)
-        if (given[i] != Sys::RecodeLeaveFieldAsIs) parts[i] = given[i];
+    RecodeParts(parts, {AYear, AMonth, ADay, AHour, AMinute, ASecond, AMilliSecond});
     return TryEncodeDateTime(parts[0], parts[1], parts[2], parts[3], parts[4], parts[5], parts[6], AResult);
 }
 
@@ -738,21 +671,16 @@ TDateTime TRTLCalendarCalc::IncMonth(TDateTime DateTime, int32_t NumberOfMonths)
     uint16_t y, m, d;
     DecodeDate(DateTime, y, m, d);
     IncAMonth(y, m, d, NumberOfMonths);
-    return Sys::ComposeDateTime(static_cast<int32_t>(EncodeDate(y, m, d)),
-                                Sys::MilliSecondOfTheDay(DateTime) / double(Sys::MSecsPerDay));
+    return WithTimeOf(EncodeDate(y, m, d), DateTime);
 }
 
 TDateTime TRTLCalendarCalc::IncYear(TDateTime AValue, int32_t ANumberOfYears) {
     if (ANumberOfYears == 0) return AValue;
-    int32_t year = YearOf(AValue);
+    const int32_t year = YearOf(AValue);
     // Walking past the calendar's years would read lengths of years it does not define.
     const int64_t target = int64_t(year) + ANumberOfYears;
     if (target < MinYear || target > MaxYear) ConvertError(Sys::SDateEncodeError);
-    int64_t days = 0;
-    if (ANumberOfYears > 0)
-        for (; year < target; ++year) days += DaysInAYear(static_cast<uint16_t>(year));
-    else
-        for (; year > target; --year) days -= DaysInAYear(static_cast<uint16_t>(year - 1));
+    const int64_t days = DaysInYears(year, ANumberOfYears, [&](uint16_t Year) { return DaysInAYear(Year); });
     return IncDay(AValue, static_cast<int32_t>(days));
 }
 
@@ -807,12 +735,118 @@ bool TRTLCalendarCalc::SameDayOfWeek(TDateTime A, uint16_t AYear, uint16_t AMont
     return DayOfTheWeek(A) == DayOfTheWeek(EncodeDate(AYear, AMonth, ADay));
 }
 
-// --- The format engine
+// --- The text engines: the calculator's dialect of the shared walks
 
-struct TRTLCalendarCalc::TDateParts {
-    uint16_t Year, Month, Day, Hour, Min, Sec, MSec;
-    TDayOfWeek DOW;
+// Format letters in either case with runs of "m" folded, the first marker deciding the clock and its
+// text; two-digit years through the century window, years strictly inside MinYear..MaxYear; a day
+// name stands for the TDayOfWeek ordinal.
+struct TRTLCalendarCalc::TEngineDialect {
+    TRTLCalendarCalc& Calc;
+    bool LocaleSeparators = true;
+
+    const Sys::TFormatSettings& Settings() const { return Calc.FormatSettings; }
+
+    char16_t Letter(const Sys::string& Format, size_t I) const { return LowerAscii(Format[I]); }
+    // The letters after the first are compared exactly, except within a run of "m".
+    bool InRun(char16_t Letter, char16_t Next) const {
+        return (Letter == u'm' ? LowerAscii(Next) : Next) == Letter;
+    }
+    char16_t Separator(char16_t C) const {
+        if (!LocaleSeparators) return C;
+        return C == u':' ? Calc.FormatSettings.TimeSeparator : Calc.FormatSettings.DateSeparator;
+    }
+    // Recursive uses of the engine always print the locale's separators.
+    TEngineDialect Nested() const { return {Calc, true}; }
+
+    struct TMarkers {
+        uint16_t Hour = 0;
+        size_t Pos = Sys::string::npos;
+        size_t Length = 0;
+        Sys::string Text;
+        size_t Write(Sys::string& Out, const Sys::string&, size_t I) const {
+            if (I != Pos) return 0;
+            Out += Text;
+            return Length;
+        }
+    };
+    TMarkers Markers(const Sys::string& Format, uint16_t Hour) const;
+
+    size_t YearLetters(const Sys::string& Format, size_t I) const {
+        const size_t run = RunLength(Format, I, u'y');
+        return run == 1 ? 0 : run == 4 ? 4 : 2;
+    }
+    bool CompleteYear(int64_t Number, bool Full, int64_t& Year) const {
+        Year = Number;
+        if (!Full) {
+            if (Year < Calc.FormatSettings.TwoDigitYearCenturyWindow) Year += 100;
+            Year += Calc.ShortYearStartingCentury;
+        }
+        return Calc.MinYear < Year && Year < Calc.MaxYear;
+    }
+    bool MarkerFormAt(const Sys::string& Format, size_t I, TMarkerForm& Form) const {
+        const TMarker marker = MarkerAt(Format, I);
+        if (marker == TMarker::None) return false;
+        const auto [am, pm] = Calc.MarkerTexts(uint8_t(marker));
+        Form = {am, pm, MarkerLength(marker), true,
+                marker == TMarker::VeryShort ? hdmtAmPmVeryShort
+                : marker == TMarker::Long    ? hdmtAmPmShort
+                                             : hdmtAmPm};
+        return true;
+    }
+    uint8_t DayNameValue(size_t Index) const { return uint8_t(Index); }
+    void DecodeToday(uint16_t& Year, uint16_t& Month, uint16_t& Day) const {
+        Year = Calc.CurrentYear();
+        Month = Calc.CurrentMonth();
+        Day = Calc.CurrentDay();
+    }
+    bool TryEncode(uint16_t Year, uint16_t Month, uint16_t Day, uint16_t Hour, uint16_t Minute,
+                   uint16_t Second, uint16_t MilliSecond, TDateTime& Value) const {
+        return Calc.TryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, Value);
+    }
+    uint8_t DayNameOf(TDateTime Value) const { return uint8_t(Calc.DayOfTheWeek(Value)); }
+    TRTLDateTimeMaskType MonthNameKind(size_t) const { return hdmtLongMonth; }
+    // The presence test is case-sensitive, unlike the format's own markers.
+    bool TwelveHour(const Sys::string& Format) const {
+        return Format.find(u"a/p") != Sys::string::npos || Format.find(u"am/pm") != Sys::string::npos ||
+               Format.find(u"ampm") != Sys::string::npos;
+    }
 };
+
+TRTLCalendarCalc::TEngineDialect::TMarkers
+TRTLCalendarCalc::TEngineDialect::Markers(const Sys::string& Format, uint16_t Hour) const {
+    TMarkers markers;
+    markers.Hour = Hour;
+    // The first "a" that starts a marker decides the twelve-hour clock and its text; a marker inside
+    // quoted text is text, not a marker.
+    TMarker marker = TMarker::None;
+    for (size_t p = 0; p < Format.size() && marker == TMarker::None;) {
+        if (Format[p] == u'"' || Format[p] == u'\'') {
+            QuotedText(Format, p);
+            continue;
+        }
+        if (LowerAscii(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None) markers.Pos = p;
+        ++p;
+    }
+    if (marker == TMarker::None) return markers;
+    const bool am = Hour <= 12;
+    switch (marker) {
+    case TMarker::VeryShort: {
+        const char16_t c = am ? Calc.TimeAMVeryShortString : Calc.TimePMVeryShortString;
+        markers.Text = Sys::string(1, c != 0 ? c : Format[markers.Pos + (am ? 0 : 2)]);
+        break;
+    }
+    case TMarker::Long:
+        if (!Calc.TimeAMLongString.empty() && !Calc.TimePMLongString.empty())
+            markers.Text = am ? Calc.TimeAMLongString : Calc.TimePMLongString;
+        else
+            markers.Text = am ? Format.substr(markers.Pos, 2) : Format.substr(markers.Pos + 3, 2);
+        break;
+    default: markers.Text = am ? Calc.FormatSettings.TimeAMString : Calc.FormatSettings.TimePMString; break;
+    }
+    markers.Length = MarkerLength(marker);
+    if (Hour > 12) markers.Hour = static_cast<uint16_t>(Hour - 12);
+    return markers;
+}
 
 Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Format, uint16_t Year,
                                                          uint16_t Month, uint16_t Day, uint16_t Hour,
@@ -820,136 +854,9 @@ Sys::string TRTLCalendarCalc::FormatDateTimeFullToString(const Sys::string& Form
                                                          TDayOfWeek DOW, bool UseLocaleFormatSeparator) {
     Sys::string result;
     result.reserve(Format.size() + 10);
-    FormatInto(result, Format, {Year, Month, Day, Hour, Min, Sec, MSec, DOW}, UseLocaleFormatSeparator, 0);
+    FormatParts(result, Format, {Year, Month, Day, Hour, Min, Sec, MSec, size_t(DOW)},
+                TEngineDialect{*this, UseLocaleFormatSeparator});
     return result;
-}
-
-void TRTLCalendarCalc::FormatInto(Sys::string& Out, const Sys::string& Format, const TDateParts& Parts,
-                                  bool UseLocaleFormatSeparator, int Depth) {
-    if (Depth >= MaxFormatDepth) return;
-    // The first "a" that starts a marker decides the twelve-hour clock and its text; a marker inside
-    // quoted text is text, not a marker.
-    size_t markerPos = Sys::string::npos;
-    TMarker marker = TMarker::None;
-    for (size_t p = 0; p < Format.size() && marker == TMarker::None;) {
-        if (Format[p] == u'"' || Format[p] == u'\'') {
-            QuotedText(Format, p);
-            continue;
-        }
-        if (LowerAscii(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None) markerPos = p;
-        ++p;
-    }
-    uint16_t hour = Parts.Hour;
-    Sys::string markerText;
-    if (marker != TMarker::None) {
-        const bool am = hour <= 12;
-        switch (marker) {
-        case TMarker::VeryShort: {
-            const char16_t c = am ? TimeAMVeryShortString : TimePMVeryShortString;
-            markerText = Sys::string(1, c != 0 ? c : Format[markerPos + (am ? 0 : 2)]);
-            break;
-        }
-        case TMarker::Long:
-            if (!TimeAMLongString.empty() && !TimePMLongString.empty())
-                markerText = am ? TimeAMLongString : TimePMLongString;
-            else
-                markerText = am ? Format.substr(markerPos, 2) : Format.substr(markerPos + 3, 2);
-            break;
-        default: markerText = am ? FormatSettings.TimeAMString : FormatSettings.TimePMString; break;
-        }
-        if (hour > 12) hour = static_cast<uint16_t>(hour - 12);
-    }
-
-    const auto nested = [&](const Sys::string& Inner) { FormatInto(Out, Inner, Parts, true, Depth + 1); };
-    for (size_t i = 0; i < Format.size();) {
-        const char16_t c = LowerAscii(Format[i]);
-        // The letters after the first are compared exactly, except within a run of "m".
-        size_t run = 1;
-        while (i + run < Format.size() && (c == u'm' ? LowerAscii(Format[i + run]) : Format[i + run]) == c)
-            ++run;
-        switch (c) {
-        case u'd': {
-            const size_t n = std::min<size_t>(run, 6);
-            switch (n) {
-            case 1: Out += Padded(Parts.Day, 1); break;
-            case 2: Out += Padded(Parts.Day, 2); break;
-            case 3: Out += FormatSettings.ShortDayNames[size_t(Parts.DOW) % 7]; break;
-            case 4: Out += FormatSettings.LongDayNames[size_t(Parts.DOW) % 7]; break;
-            case 5: nested(FormatSettings.ShortDateFormat); break;
-            default: nested(FormatSettings.LongDateFormat); break;
-            }
-            i += n;
-            continue;
-        }
-        case u'm': {
-            const size_t n = std::min<size_t>(run, 4);
-            const size_t month = (Parts.Month >= 1 && Parts.Month <= 12) ? Parts.Month - 1 : 12;
-            if (n <= 2)
-                Out += Padded(Parts.Month, n);
-            else if (month < 12)
-                Out += (n == 3 ? FormatSettings.ShortMonthNames : FormatSettings.LongMonthNames)[month];
-            i += n;
-            continue;
-        }
-        case u'y':
-            if (run >= 4) {
-                Out += Padded(Parts.Year, 1);
-                i += 4;
-            } else if (run >= 2) {
-                const Sys::string year = Padded(Parts.Year, 1);
-                if (year.size() > 2) Out += year.substr(2, 2);
-                i += 2;
-            } else {
-                Out += Format[i++];
-            }
-            continue;
-        case u'h':
-        case u'n':
-        case u's': {
-            const size_t n = std::min<size_t>(run, 2);
-            Out += Padded(c == u'h' ? hour : c == u'n' ? Parts.Min : Parts.Sec, n);
-            i += n;
-            continue;
-        }
-        case u'z':
-            if (run >= 3) {
-                Out += Padded(Parts.MSec, 3);
-                i += 3;
-            } else {
-                Out += Padded(Parts.MSec, 1);
-                i += 1;
-            }
-            continue;
-        case u't':
-            nested(run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat);
-            i += std::min<size_t>(run, 2);
-            continue;
-        case u'c':
-            nested(FormatSettings.ShortDateFormat);
-            nested(FormatSettings.LongTimeFormat);
-            ++i;
-            continue;
-        case u'a':
-            if (i == markerPos) {
-                Out += markerText;
-                i += MarkerLength(marker);
-            } else {
-                Out += Format[i++];
-            }
-            continue;
-        case u':':
-            Out += UseLocaleFormatSeparator ? FormatSettings.TimeSeparator : u':';
-            ++i;
-            continue;
-        case u'/':
-            Out += UseLocaleFormatSeparator ? FormatSettings.DateSeparator : u'/';
-            ++i;
-            continue;
-        case u'"':
-        case u'\'': Out += QuotedText(Format, i); continue;
-        default: Out += Format[i++]; continue;
-        }
-    }
 }
 
 void TRTLCalendarCalc::DateTimeToString(Sys::string& Result, const Sys::string& Format, TDateTime DateTime,
@@ -985,201 +892,9 @@ std::pair<Sys::string, Sys::string> TRTLCalendarCalc::MarkerTexts(uint8_t Marker
     }
 }
 
-// --- The parse engine
-
-struct TRTLCalendarCalc::TParseState {
-    enum TField : uint8_t { fYear, fMonth, fDay, fHour, fMinute, fSecond, fMSec, fDOW, fMarker };
-    explicit TParseState(const Sys::string& AStr) : Str(AStr) {}
-    const Sys::string& Str;
-    size_t P = 0;
-    int32_t Year = 0;
-    uint16_t Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0, MSec = 0;
-    uint8_t DOW = 0;
-    bool PM = false;
-    Sys::TSet<TField, uint16_t> Seen;
-
-    // The run of ASCII digits at P; false when there is none. Values beyond 32 bits saturate and
-    // fail the range checks that follow.
-    bool ReadNumber(int64_t& Value) {
-        const size_t start = P;
-        Value = 0;
-        for (; P < Str.size() && IsAsciiDigit(Str[P]); ++P)
-            Value = std::min<int64_t>(Value * 10 + (Str[P] - u'0'), 1LL << 40);
-        return P > start;
-    }
-    // Stores a calendar field the first time; later it must agree.
-    template <typename T> bool Store(TField Field, T& Slot, int64_t Value) {
-        if (Seen.Contains(Field)) return Slot == Value;
-        Seen.Include(Field);
-        Slot = static_cast<T>(Value);
-        return true;
-    }
-    // A time field may be read once only.
-    bool StoreOnce(TField Field, uint16_t& Slot, int64_t Value) {
-        if (Seen.Contains(Field)) return false;
-        Seen.Include(Field);
-        Slot = static_cast<uint16_t>(Value);
-        return true;
-    }
-};
-
-namespace {
-
-// The index (0-based) of the first name that stands at Pos of S, or −1.
-template <size_t N> int FindName(const std::array<Sys::string, N>& Names, const Sys::string& S, size_t Pos) {
-    for (size_t i = 0; i < N; ++i)
-        if (!Names[i].empty() && StandsAt(S, Pos, Names[i])) return int(i);
-    return -1;
-}
-
-} // namespace
-
-bool TRTLCalendarCalc::ParseInto(TParseState& St, const Sys::string& Format, int Depth) {
-    using F = TParseState;
-    if (Depth >= MaxFormatDepth) return false;
-    for (size_t i = 0; i < Format.size();) {
-        const char16_t c = Format[i];
-        const size_t run = RunLength(Format, i, c);
-        int64_t v;
-        switch (c) {
-        case u'd': {
-            const size_t n = std::min<size_t>(run, 6);
-            i += n;
-            if (n <= 2) {
-                if (!St.ReadNumber(v) || v < 1 || v > 31 || !St.Store(F::fDay, St.Day, v)) return false;
-            } else if (n <= 4) {
-                const auto& names = n == 3 ? FormatSettings.ShortDayNames : FormatSettings.LongDayNames;
-                const int k = FindName(names, St.Str, St.P);
-                if (k < 0 || !St.Store(F::fDOW, St.DOW, k)) return false;
-                St.P += names[k].size();
-            } else if (!ParseInto(St, n == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat,
-                                  Depth + 1)) {
-                return false;
-            }
-            continue;
-        }
-        case u'm': {
-            const size_t n = std::min<size_t>(run, 4);
-            i += n;
-            if (n <= 2) {
-                if (!St.ReadNumber(v) || v < 1 || v > 12 || !St.Store(F::fMonth, St.Month, v)) return false;
-            } else {
-                const auto& names = n == 3 ? FormatSettings.ShortMonthNames : FormatSettings.LongMonthNames;
-                const int k = FindName(names, St.Str, St.P);
-                if (k < 0 || !St.Store(F::fMonth, St.Month, k + 1)) return false;
-                St.P += names[k].size();
-            }
-            continue;
-        }
-        case u'y':
-            if (run == 1) {
-                ++i;
-                continue;
-            }
-            if (!St.ReadNumber(v)) return false;
-            if (run == 4) {
-                i += 4;
-            } else {
-                i += 2;
-                if (v < FormatSettings.TwoDigitYearCenturyWindow) v += 100;
-                v += ShortYearStartingCentury;
-            }
-            if (!(MinYear < v && v < MaxYear) || !St.Store(F::fYear, St.Year, v)) return false;
-            continue;
-        case u'h':
-        case u'n':
-        case u's': {
-            i += std::min<size_t>(run, 2);
-            const int64_t limit = c == u'h' ? 24 : 60;
-            uint16_t& slot = c == u'h' ? St.Hour : c == u'n' ? St.Minute : St.Second;
-            const F::TField field = c == u'h' ? F::fHour : c == u'n' ? F::fMinute : F::fSecond;
-            if (!St.ReadNumber(v) || v >= limit || !St.StoreOnce(field, slot, v)) return false;
-            continue;
-        }
-        case u'z':
-            // The whole run is one element: it reads what both "z" and "zzz" write.
-            i += run;
-            if (!St.ReadNumber(v) || v >= 1000 || !St.StoreOnce(F::fMSec, St.MSec, v)) return false;
-            continue;
-        case u't':
-            i += std::min<size_t>(run, 2);
-            if (!ParseInto(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat,
-                           Depth + 1))
-                return false;
-            continue;
-        case u'c':
-            ++i;
-            if (!ParseInto(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat,
-                           Depth + 1))
-                return false;
-            continue;
-        case u'a': {
-            const TMarker marker = MarkerAt(Format, i);
-            if (marker == TMarker::None) {
-                ++i;
-                continue;
-            }
-            i += MarkerLength(marker);
-            const auto [am, pm] = MarkerTexts(uint8_t(marker));
-            // An empty marker text would stand everywhere; it never matches.
-            bool isPM;
-            if (!am.empty() && StandsAtIgnoreCase(St.Str, St.P, am)) {
-                if (St.Hour > 12) return false;
-                isPM = false;
-                St.P += am.size();
-            } else if (!pm.empty() && StandsAtIgnoreCase(St.Str, St.P, pm)) {
-                isPM = true;
-                St.P += pm.size();
-            } else {
-                return false;
-            }
-            if (St.Seen.Contains(F::fMarker) && St.PM != isPM) return false;
-            St.Seen.Include(F::fMarker);
-            St.PM = isPM;
-            continue;
-        }
-        case u'"':
-        case u'\'': {
-            const Sys::string text = QuotedText(Format, i);
-            if (!StandsAt(St.Str, St.P, text)) return false;
-            St.P += text.size();
-            continue;
-        }
-        default:
-            if (St.P >= St.Str.size() || St.Str[St.P] != c) return false;
-            ++St.P;
-            ++i;
-            continue;
-        }
-    }
-    return true;
-}
-
 bool TRTLCalendarCalc::FormatStringFullToDateTime(const Sys::string& Format, const Sys::string& Str,
                                                   TDateTime& DateTime) {
-    using F = TParseState;
-    TParseState st(Str);
-    if (!ParseInto(st, Format, 0)) return false;
-    if (!st.Seen.Contains(F::fYear)) st.Year = CurrentYear();
-    if (!st.Seen.Contains(F::fMonth)) st.Month = CurrentMonth();
-    if (!st.Seen.Contains(F::fDay)) st.Day = CurrentDay();
-    if (st.Seen.Contains(F::fMarker)) {
-        if (!st.PM) {
-            if (st.Hour > 12) return false;
-        } else {
-            if (st.Hour == 0) return false;
-            // 12 with the afternoon marker is midnight; 12 with the morning marker stays noon.
-            if (st.Hour <= 12) st.Hour = static_cast<uint16_t>((st.Hour + 12) % 24);
-        }
-    }
-    if (st.Year < 0 || st.Year > 0xFFFF) return false;
-    TDateTime value;
-    if (!TryEncodeDateTime(static_cast<uint16_t>(st.Year), st.Month, st.Day, st.Hour, st.Minute, st.Second,
-                           st.MSec, value))
-        return false;
-    if (st.Seen.Contains(F::fDOW) && uint8_t(DayOfTheWeek(value)) != st.DOW) return false;
-    DateTime = value;
-    return true;
+    return ParseDateTime(TEngineDialect{*this}, Format, Str, DateTime);
 }
 
 void TRTLCalendarCalc::StringToDateTime(TDateTime& DateTime, const Sys::string& Format,
@@ -1223,159 +938,10 @@ TDateTime TRTLCalendarCalc::StrToDateTimeDef(const Sys::string& S, TDateTime Def
     return TryStrToDateTime(S, result) ? result : Default;
 }
 
-// --- The field locator
-
-struct TRTLCalendarCalc::TLocatorState {
-    const Sys::string& Text;
-    int32_t Index;
-    bool TwelveHour;
-    size_t P = 0;
-    int32_t Count = 0;
-    TRTLDateTimeMaskType Kind = hdmtNone;
-    int32_t SelStart = 0, SelLength = 0;
-    bool VariableWidth = true;
-
-    bool Done() const { return Count >= Index; }
-    // Records a field of Length characters at P.
-    void Record(TRTLDateTimeMaskType AKind, size_t Length, bool TwoLetterForm) {
-        SelStart = static_cast<int32_t>(P + 1);
-        SelLength = static_cast<int32_t>(Length);
-        P += Length;
-        if (++Count == Index) {
-            Kind = AKind;
-            if (TwoLetterForm) VariableWidth = false;
-        }
-    }
-    void RecordNumber(TRTLDateTimeMaskType AKind, bool TwoLetterForm) {
-        size_t n = 0;
-        while (P + n < Text.size() && IsAsciiDigit(Text[P + n])) ++n;
-        Record(AKind, n, TwoLetterForm);
-    }
-};
-
-bool TRTLCalendarCalc::LocateIn(TLocatorState& St, const Sys::string& Format, int Depth) {
-    if (Depth >= MaxFormatDepth) return false;
-    for (size_t i = 0; i < Format.size() && !St.Done();) {
-        const char16_t c = Format[i];
-        const size_t run = RunLength(Format, i, c);
-        switch (c) {
-        case u'd': {
-            const size_t n = std::min<size_t>(run, 6);
-            i += n;
-            if (n <= 2) {
-                St.RecordNumber(hdmtDay, n == 2);
-            } else if (n <= 4) {
-                // A day name is no field, but the walk must get past it to find the fields after it.
-                const auto& names = n == 3 ? FormatSettings.ShortDayNames : FormatSettings.LongDayNames;
-                const int k = FindName(names, St.Text, St.P);
-                if (k >= 0) St.P += names[k].size();
-            } else if (!LocateIn(St, n == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat,
-                                 Depth + 1)) {
-                return false;
-            }
-            continue;
-        }
-        case u'm': {
-            const size_t n = std::min<size_t>(run, 4);
-            i += n;
-            if (n <= 2) {
-                St.RecordNumber(hdmtMonth, n == 2);
-                continue;
-            }
-            // The long name first: a short name is often its beginning.
-            const Sys::string* name = nullptr;
-            if (const int k = FindName(FormatSettings.LongMonthNames, St.Text, St.P); k >= 0)
-                name = &FormatSettings.LongMonthNames[k];
-            else if (const int l = FindName(FormatSettings.ShortMonthNames, St.Text, St.P); l >= 0)
-                name = &FormatSettings.ShortMonthNames[l];
-            if (!name) return false;
-            St.Record(hdmtLongMonth, name->size(), false);
-            continue;
-        }
-        case u'y':
-            if (run == 1) {
-                ++i;
-                continue;
-            }
-            i += run == 4 ? 4 : 2;
-            St.RecordNumber(run == 4 ? hdmtLongYear : hdmtYear, true);
-            continue;
-        case u'h':
-        case u'n':
-        case u's': {
-            const size_t n = std::min<size_t>(run, 2);
-            i += n;
-            St.RecordNumber(c == u'h'   ? (St.TwelveHour ? hdmt12Hour : hdmt24Hour)
-                            : c == u'n' ? hdmtMinute
-                                        : hdmtSecond,
-                            n == 2);
-            continue;
-        }
-        case u'z':
-            i += run;
-            St.RecordNumber(hdmtMilliSec, run >= 2);
-            continue;
-        case u't':
-            i += std::min<size_t>(run, 2);
-            if (!LocateIn(St, run >= 2 ? FormatSettings.LongTimeFormat : FormatSettings.ShortTimeFormat,
-                          Depth + 1))
-                return false;
-            continue;
-        case u'c':
-            ++i;
-            if (!LocateIn(St, FormatSettings.ShortDateFormat + u" " + FormatSettings.LongTimeFormat,
-                          Depth + 1))
-                return false;
-            continue;
-        case u'a': {
-            const TMarker marker = MarkerAt(Format, i);
-            if (marker == TMarker::None) {
-                ++i;
-                continue;
-            }
-            i += MarkerLength(marker);
-            const auto [am, pm] = MarkerTexts(uint8_t(marker));
-            const TRTLDateTimeMaskType kind = marker == TMarker::VeryShort ? hdmtAmPmVeryShort
-                                              : marker == TMarker::Long    ? hdmtAmPmShort
-                                                                           : hdmtAmPm;
-            if (!am.empty() && StandsAtIgnoreCase(St.Text, St.P, am))
-                St.Record(kind, am.size(), false);
-            else if (!pm.empty() && StandsAtIgnoreCase(St.Text, St.P, pm))
-                St.Record(kind, pm.size(), false);
-            else
-                return false;
-            continue;
-        }
-        case u'"':
-        case u'\'': {
-            const Sys::string text = QuotedText(Format, i);
-            if (!StandsAt(St.Text, St.P, text)) return false;
-            St.P += text.size();
-            continue;
-        }
-        default:
-            if (St.P >= St.Text.size() || St.Text[St.P] != c) return false;
-            ++St.P;
-            ++i;
-            continue;
-        }
-    }
-    return true;
-}
-
 TRTLCalendarCalc::TRTLDateTimeMaskType TRTLCalendarCalc::Parser(int32_t Index, const Sys::string& Text,
                                                                 const Sys::string& Format, int32_t& SelStart,
                                                                 int32_t& SelLength, bool& VariableWidth) {
-    const bool twelveHour = Format.find(u"a/p") != Sys::string::npos ||
-                            Format.find(u"am/pm") != Sys::string::npos ||
-                            Format.find(u"ampm") != Sys::string::npos;
-    TLocatorState st{Text, Index, twelveHour};
-    VariableWidth = true;
-    if (Index < 1 || !LocateIn(st, Format, 0) || !st.Done()) return hdmtNone;
-    SelStart = st.SelStart;
-    SelLength = st.SelLength;
-    VariableWidth = st.VariableWidth;
-    return st.Kind;
+    return LocateField(TEngineDialect{*this}, Index, Text, Format, SelStart, SelLength, VariableWidth);
 }
 
 // --- The registry
@@ -1384,7 +950,8 @@ namespace {
 std::unique_ptr<TRTLCalendarCalcFactory> FCurrent;
 } // namespace
 
-Sys::string TRTLCalendarCalcSystems::Default;
+// Built before any object of default priority: the calendars set it while the package loads.
+__attribute__((init_priority(1000))) Sys::string TRTLCalendarCalcSystems::Default;
 
 TRTLCalendarCalcFactory& TRTLCalendarCalcFactory::Current() {
     if (!FCurrent) FCurrent = std::make_unique<TRTLCalendarCalcFactory>();

@@ -295,9 +295,6 @@ protected:
     virtual Sys::TFormatSettings DoGetFormatSettings();
     virtual void InitCenturyWindows();
 
-    // The month and year step of IncAMonth, without its clamp of the day.
-    static void StepMonths(uint16_t& Year, uint16_t& Month, int32_t NumberOfMonths);
-
     void SetLocale(const Sys::string& ALocale);
     Sys::TFormatSettings GetFormatSettings();
     // Settings from DoGetFormatSettings with the format letters the engines read ("m" for months,
@@ -319,13 +316,9 @@ private:
     // The morning and afternoon texts that the parse engine and the field locator read for a marker
     // form (a/p, am/pm, ampm).
     std::pair<Sys::string, Sys::string> MarkerTexts(uint8_t Marker) const;
-    struct TDateParts;
-    struct TParseState;
-    struct TLocatorState;
-    void FormatInto(Sys::string& Out, const Sys::string& Format, const TDateParts& Parts,
-                    bool UseLocaleFormatSeparator, int Depth);
-    bool ParseInto(TParseState& State, const Sys::string& Format, int Depth);
-    bool LocateIn(TLocatorState& State, const Sys::string& Format, int Depth);
+    // The calculator's rules for the format, parse and field-locating walks it shares with the date
+    // function families.
+    struct TEngineDialect;
 };
 
 // The process-wide map from calendar-system names to calendar classes.

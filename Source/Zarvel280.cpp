@@ -7,6 +7,8 @@
 #include "RTL.Date.Hijri.h"
 #include "RTL.Date.Jalali.h"
 #include "RTL.Date.Julian.h"
+#include "RTLData.Bind.GenData.h"
+#include "RTLSystem.Bindings.Outputs.h"
 #include "RTLSystem.GlobalSettings.h"
 #include "System.SysUtils.h"
 #include "Unicode.Engine.Types.h"
@@ -31,8 +33,12 @@ struct TPackage {
         InitializeRTLDateHijri();
         InitializeRTLDateCustom();
         InitializeRTLDateJulian();
+        TRTLConverterUtils::ClassInitialize();
+        InitializeRTLSystemBindingsOutputs();
+        InitializeRTLDataBindGenData();
     }
     ~TPackage() {
+        TRTLConverterUtils::ClassFinalize();
         TRTLCalendarCalcFactory::ClassFinalize();
         TDirectiveChars::ClassFinalize();
     }

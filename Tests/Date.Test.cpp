@@ -248,19 +248,24 @@ TEST(DayNumber, EveryDayOfEachKindRoundTrips) {
     for (const auto& r : ranges)
         ExpectEveryDayRoundTrips(r.Kind, r.FirstYear, DMYToDay(1, 1, r.EndYear, r.Kind));
     // Each Persian year has 365 or 366 days, so Esfand 29 or 30.
-    for (int32_t year = -1096; year < 2327; ++year) {
+    for (int32_t year = -1096; year <= 2327; ++year) {
         const int32_t esfand = MonthLength(Persian, year, 12);
         ASSERT_TRUE(esfand == 29 || esfand == 30) << year;
     }
 }
 
-TEST(DayNumber, PersianYear2327StopsBeforeEsfand) {
-    // The model defines where 2327 starts but not where 2328 does: the months up to Bahman are
-    // known, Esfand is not.
-    const int32_t esfand = DMYToDay(1, 12, 2327, Persian);
-    EXPECT_EQ(esfand - DMYToDay(1, 1, 2327, Persian), 336);
-    EXPECT_EQ(Decode(esfand - 1, Persian), (TDMY{30, 11, 2327}));
-    const TDMY past = Decode(esfand, Persian);
+TEST(DayNumber, PersianYear2327EndsWhereTheLastSegmentWouldStart2328) {
+    // The model defines where 2327 starts but not where 2328 does; its last segment carried one year
+    // on gives Esfand 2327 29 days, and nothing after it has a date.
+    EXPECT_EQ(JalaliYearEnd(2327) - JalaliJD0(2327), 365);
+    EXPECT_EQ(JalaliYearEnd(2326), JalaliJD0(2327));
+    EXPECT_EQ(JalaliYearEnd(2328), -1);
+    EXPECT_EQ(JalaliYearEnd(-1097), -1);
+    EXPECT_EQ(MonthLength(Persian, 2327, 12), 29);
+    const int32_t last = DMYToDay(29, 12, 2327, Persian);
+    EXPECT_EQ(last, JalaliYearEnd(2327));
+    EXPECT_EQ(Decode(last, Persian), (TDMY{29, 12, 2327}));
+    const TDMY past = Decode(last + 1, Persian);
     EXPECT_EQ(past.D, -1);
     EXPECT_EQ(past.M, -1);
 }

@@ -1,8 +1,14 @@
-// The run-time stand-in's Format, locale format settings and time-of-day routines.
+// The run-time stand-in's Format, locale format settings, time-of-day routines, date formatting,
+// Monday-first week days and ISO weeks.
+#include "DateTestSupport.h"
 #include "System.Character.h"
 #include "System.DateUtils.h"
 
 #include <gtest/gtest.h>
+
+#include <unicode/gregocal.h>
+
+#include <tuple>
 
 using Sys::string;
 
@@ -93,4 +99,88 @@ TEST(PlatformTime, DaysTimesAndSpans) {
     fs.LongTimeFormat = u"hh:mm:ss";
     fs.TimeSeparator = u'.';
     EXPECT_EQ(U8(Sys::TimeToStr(Sys::EncodeTime(0, 5, 9, 7), fs)), "00.05.09");
+}
+
+TEST(PlatformDates, FormatDateTimeElements) {
+    Sys::TFormatSettings fs;
+    const Sys::TDateTime value = Sys::EncodeDate(2024, 3, 5) + Sys::EncodeTime(13, 7, 9, 45); // a Tuesday
+    struct TCase {
+        const char16_t* Format;
+        const char* Expected;
+        double Time = -1; // another time of day
+    } cases[] = {
+        {u"", ""},
+        {u"d dd ddd dddd", "5 05 Tue Tuesday"},
+        {u"ddddd|dddddd", "03/05/2024|Tuesday, 05 March 2024"},
+        {u"m mm mmm mmmm MMM", "3 03 Mar March Mar"},
+        {u"yy yyyy yyy YY", "24 2024 2024 24"},
+        {u"h:m:s hh:mm:ss", "13:7:9 13:07:09"}, // a minute right after an hour
+        {u"hh:nn am/pm|AM/PM", "01:07 pm|PM"},
+        {u"h a/p A/P ampm", "1 p P PM"},
+        {u"h am/pm", "12 pm", 0.5},
+        {u"h am/pm", "12 am", 0},
+        {u"z zzz", "45 045"},
+        {u"t|tt", "13:07|13:07:09"},
+        {u"c", "03/05/2024 13:07:09"},
+        {u"c", "03/05/2024", 0}, // no time at midnight
+        {u"'yyyy' \"mm\" x", "yyyy mm x"},
+        {u"'open h", "ope7 13"}, // an unterminated quote is dropped
+    };
+    for (const TCase& c : cases) {
+        const Sys::TDateTime at = c.Time < 0 ? value : Sys::EncodeDate(2024, 3, 5) + c.Time;
+        EXPECT_EQ(U8(Sys::FormatDateTime(c.Format, at, fs)), c.Expected) << U8(c.Format);
+    }
+    fs.DateSeparator = u'-';
+    fs.TimeSeparator = u'.';
+    EXPECT_EQ(U8(Sys::FormatDateTime(u"yyyy/mm/dd hh:nn", value, fs)), "2024-03-05 13.07");
+    fs.ShortDateFormat = u"ddddd"; // names itself
+    EXPECT_EQ(U8(Sys::FormatDateTime(u"c", value, fs)), " 13.07.09");
+}
+
+TEST(PlatformDates, MondayFirstDaysAndMonthSteps) {
+    EXPECT_EQ(Sys::DayOfTheWeek(Sys::EncodeDate(2024, 3, 18)), 1); // a Monday
+    EXPECT_EQ(Sys::DayOfTheWeek(Sys::EncodeDate(2024, 3, 24)), 7);
+    EXPECT_EQ(Sys::DayOfTheWeek(-1.25), 5); // 1899-12-29, a Friday
+    const ZarvelTest::TMonthStepCase steps[] = {
+        {2024, 2, 29, 12, 2025, 2, 28}, {2023, 10, 31, 1, 2023, 11, 30},  {2024, 12, 31, 2, 2025, 2, 28},
+        {2024, 1, 1, -1, 2023, 12, 1},  {2024, 6, 30, -18, 2022, 12, 30}, {2024, 8, 31, 30, 2027, 2, 28},
+    };
+    ZarvelTest::ExpectMonthSteps(
+        steps, [&](uint16_t& Y, uint16_t& M, uint16_t& D, int32_t N) { Sys::IncAMonth(Y, M, D, N); });
+}
+
+TEST(PlatformDates, IsoWeeksAgreeWithIcu) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::GregorianCalendar icu(icu::TimeZone::getGMT()->clone(), icu::Locale::getRoot(), status);
+    icu.setFirstDayOfWeek(UCAL_MONDAY);
+    icu.setMinimalDaysInFirstWeek(4);
+    ASSERT_TRUE(U_SUCCESS(status));
+    const int32_t first = int32_t(Sys::EncodeDate(1900, 1, 1)), last = int32_t(Sys::EncodeDate(2100, 12, 31));
+    for (int32_t day = first; day <= last; ++day) {
+        icu.set(UCAL_JULIAN_DAY, day + 2415019);
+        const int32_t iy = icu.get(UCAL_YEAR_WOY, status), iw = icu.get(UCAL_WEEK_OF_YEAR, status),
+                      im = icu.get(UCAL_MONTH, status) + 1, imw = icu.get(UCAL_WEEK_OF_MONTH, status),
+                      idow = (icu.get(UCAL_DAY_OF_WEEK, status) + 5) % 7 + 1;
+        uint16_t y, w, dow, my, m, mw, mdow;
+        Sys::DecodeDateWeek(day, y, w, dow);
+        ASSERT_EQ(std::make_tuple(int(y), int(w), int(dow)), std::make_tuple(iy, iw, idow)) << day;
+        Sys::TDateTime back;
+        ASSERT_TRUE(Sys::TryEncodeDateWeek(y, w, back, dow) && back == day) << day;
+        // ICU leaves the days before a month's week 1 in its week 0 and those after its last full week
+        // in a short last week; here both belong to the month of their Thursday.
+        Sys::DecodeDateMonthWeek(day, my, m, mw, mdow);
+        if (m == im) {
+            ASSERT_EQ(int(mw), imw) << day;
+        } else {
+            ASSERT_TRUE(imw == 0 ? mw >= 4 : mw == 1) << day;
+        }
+        ASSERT_TRUE(Sys::TryEncodeDateMonthWeek(my, m, mw, mdow, back) && back == day) << day;
+        if (im == 12 && icu.get(UCAL_DATE, status) == 28) {
+            ASSERT_EQ(int(Sys::WeeksInAYear(y)), iw) << y;
+        }
+    }
+    ASSERT_TRUE(U_SUCCESS(status));
+    EXPECT_FALSE(Sys::IsValidDateWeek(2019, 53, 1));
+    EXPECT_FALSE(Sys::IsValidDateMonthWeek(2024, 2, 6, 1));
+    EXPECT_EQ(Sys::WeeksInAYear(0), 0);
 }

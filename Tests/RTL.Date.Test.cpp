@@ -1,5 +1,7 @@
 // The calendar calculator's derived operations, its format, parse and field-locating engines and the
 // registry, exercised through the Gregorian calculator.
+#include "Date.h"
+#include "DateTestSupport.h"
 #include "RTL.Date.Julian.h"
 #include "System.Character.h"
 #include "TestSupport.h"
@@ -7,11 +9,14 @@
 #include <unicode/calendar.h>
 #include <unicode/gregocal.h>
 
+#include <limits>
 #include <set>
 
 using namespace Zarvel;
 using Sys::string;
 using D = TDayOfWeek;
+using ZarvelTest::Iso;
+using ZarvelTest::U8;
 
 namespace {
 
@@ -26,19 +31,6 @@ public:
     using TRTLCalendarCalc::GetFormatSettings;
     using TRTLCalendarCalc::SetLocale;
 };
-
-std::string Iso(TDateTime Value) {
-    uint16_t y, m, d, h, n, s, ms;
-    Sys::DecodeDate(Value, y, m, d);
-    Sys::DecodeTime(Value, h, n, s, ms);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", y, m, d, h, n, s, ms);
-    return text;
-}
-
-std::string U8(const string& S) {
-    return Sys::StringToUtf8(S);
-}
 
 } // namespace
 
@@ -214,21 +206,13 @@ TEST(CalendarCalc, PeriodsAndIncrements) {
     EXPECT_EQ(calc->MilliSecondOfTheYear(tuesday),
               int64_t((31 + 29 + 4) * 24 + 13) * 3600000 + 7 * 60000 + 9045);
 
-    struct TCase {
-        uint16_t Y, M, D;
-        int32_t Months;
-        uint16_t EY, EM, ED;
-    } cases[] = {
+    const ZarvelTest::TMonthStepCase steps[] = {
         {2023, 12, 15, 1, 2024, 1, 15},   {2024, 1, 15, -1, 2023, 12, 15}, {2024, 1, 31, 1, 2024, 2, 29},
         {2023, 1, 31, 1, 2023, 2, 28},    {2024, 3, 31, -13, 2023, 2, 28}, {2024, 5, 10, 24, 2026, 5, 10},
         {2024, 5, 10, -17, 2022, 12, 10},
     };
-    for (const TCase& c : cases) {
-        uint16_t y = c.Y, m = c.M, d = c.D;
-        calc->IncAMonth(y, m, d, c.Months);
-        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(c.EY, c.EM, c.ED))
-            << c.Y << "-" << c.M << " " << c.Months;
-    }
+    ZarvelTest::ExpectMonthSteps(
+        steps, [&](uint16_t& Y, uint16_t& M, uint16_t& D, int32_t N) { calc->IncAMonth(Y, M, D, N); });
     EXPECT_EQ(Iso(calc->IncMonth(tuesday, 11)), "2025-02-05 13:07:09.045");
     EXPECT_EQ(calc->IncYear(tuesday, 0), tuesday);
     // Whole years keep the day of the year: day 65 of 2024 is 5 March, of 2025 6 March.
@@ -392,11 +376,7 @@ TEST(CalendarFormat, SelfReferringStandardFormatEnds) {
 
 TEST(CalendarParse, Table) {
     auto calc = TGregorian::Make();
-    struct TCase {
-        const char16_t* Format;
-        const char16_t* Text;
-        const char* Expected; // nullptr: the text does not parse
-    } cases[] = {
+    const ZarvelTest::TParseCase cases[] = {
         {u"yyyy/mm/dd hh:nn:ss.zzz", u"2024/03/05 13:07:09.045", "2024-03-05 13:07:09.045"},
         {u"yyyy/m/d h:n:s.z", u"2024/3/5 1:7:9.45", "2024-03-05 01:07:09.045"},
         {u"yyyy/mm/dd hh:nn ampm", u"2024/01/02 05:30 PM", "2024-01-02 17:30:00.000"},
@@ -433,18 +413,9 @@ TEST(CalendarParse, Table) {
         {u"yyyy/mm/dd hh:nn", u"2024/03/05 23:60", nullptr},
         {u"yyyy/mm/dd hh:nn:ss.zzz", u"2024/03/05 23:59:59.1000", nullptr},
     };
-    for (const TCase& c : cases) {
-        TDateTime value = -1;
-        const bool ok = calc->TryStrToDateTime(c.Text, value, c.Format);
-        if (!c.Expected) {
-            EXPECT_FALSE(ok) << U8(c.Format) << " | " << U8(c.Text) << " -> " << Iso(value);
-            continue;
-        }
-        EXPECT_TRUE(ok) << U8(c.Format) << " | " << U8(c.Text);
-        if (ok) {
-            EXPECT_EQ(Iso(value), c.Expected) << U8(c.Format) << " | " << U8(c.Text);
-        }
-    }
+    ZarvelTest::ExpectParses(cases, [&](const string& Text, TDateTime& Value, const string& Format) {
+        return calc->TryStrToDateTime(Text, Value, Format);
+    });
 }
 
 TEST(CalendarParse, TwoDigitYearsAndMissingParts) {
@@ -483,14 +454,7 @@ TEST(CalendarParse, WhatTheFormatWritesReadsBack) {
 TEST(CalendarLocator, FieldsOfAFormattedText) {
     auto calc = TGregorian::Make();
     using M = TRTLCalendarCalc;
-    struct TCase {
-        const char16_t* Format;
-        const char16_t* Text;
-        int32_t Index;
-        TRTLCalendarCalc::TRTLDateTimeMaskType Kind;
-        int32_t SelStart, SelLength;
-        bool VariableWidth;
-    } cases[] = {
+    const ZarvelTest::TLocatorCase cases[] = {
         {u"yyyy/mm/dd hh:nn", u"2024/03/05 13:07", 1, M::hdmtLongYear, 1, 4, false},
         {u"yyyy/mm/dd hh:nn", u"2024/03/05 13:07", 2, M::hdmtMonth, 6, 2, false},
         {u"yyyy/mm/dd hh:nn", u"2024/03/05 13:07", 4, M::hdmt24Hour, 12, 2, false},
@@ -510,16 +474,10 @@ TEST(CalendarLocator, FieldsOfAFormattedText) {
         {u"d mmmm", u"5 Mai", 2, M::hdmtNone, 0, 0, true},
         {u"yyyy", u"2024", 0, M::hdmtNone, 0, 0, true},
     };
-    for (const TCase& c : cases) {
-        int32_t start = 0, length = 0;
-        bool variable = false;
-        const auto kind = calc->Parser(c.Index, c.Text, c.Format, start, length, variable);
-        EXPECT_EQ(kind, c.Kind) << U8(c.Format) << " #" << c.Index;
-        if (kind == M::hdmtNone) continue;
-        EXPECT_EQ(std::make_tuple(start, length, variable),
-                  std::make_tuple(c.SelStart, c.SelLength, c.VariableWidth))
-            << U8(c.Format) << " #" << c.Index;
-    }
+    ZarvelTest::ExpectLocates(cases, [&](int32_t Index, const string& Text, const string& Format,
+                                         int32_t& SelStart, int32_t& SelLength, bool& VariableWidth) {
+        return calc->Parser(Index, Text, Format, SelStart, SelLength, VariableWidth);
+    });
 }
 
 // --- The registry
@@ -567,4 +525,24 @@ TEST(CalendarRegistry, CreatedCalculatorsKeepTheirLocale) {
     EXPECT_EQ(U8(calc->Locale()), "fa-IR");
     EXPECT_EQ(calc->FormatSettings.DecimalSeparator, u'\u066B');
     EXPECT_EQ(U8(calc->FormatDateTime(u"yyyy/mm/dd", Sys::EncodeDate(2024, 3, 20))), "2024/03/20");
+}
+
+TEST(CalendarRegistry, InstantsFarOutsideEveryCalendar) {
+    // Values no calendar holds: the lunar and Persian calendars report their range, the Gregorian
+    // one gives no date; none overflows. A NaN is taken as day 0.
+    const double values[] = {1e15, -1e15, 1e300, -1e300, std::numeric_limits<double>::infinity()};
+    for (const char16_t* name : {u"Jalali", u"IslamicTabular"}) {
+        auto calc = TRTLCalendarCalcFactory::Current().CreateCalendar(name, u"");
+        for (double value : values) {
+            uint16_t y, m, d;
+            EXPECT_THROW(calc->DecodeDate(value, y, m, d), EInvalidDateOperation) << U8(name) << " " << value;
+        }
+    }
+    auto gregorian = TGregorian::Make();
+    for (double value : values) {
+        uint16_t y = 1, m = 1, d = 1;
+        gregorian->DecodeDate(value, y, m, d);
+        EXPECT_EQ(std::make_tuple(y, m, d), std::make_tuple(uint16_t(0), uint16_t(0), uint16_t(0))) << value;
+    }
+    EXPECT_EQ(Iso(std::numeric_limits<double>::quiet_NaN()), "1899-12-30 00:00:00.000");
 }

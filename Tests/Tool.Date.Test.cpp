@@ -50,7 +50,7 @@ TEST(ToolDate, BadDatesAndUsage) {
         {"date table --kind persian --from 2024-3-1 --to 2024-03-01", 1},
         {"date table --kind persian --from 0000-01-01 --to 0001-01-01", 1},
         {"date table --kind persian --from 2024-03-02 --to 2024-03-01", 1},
-        {"date table --kind persian --from 2949-01-01 --to 2949-12-31", 1}, // beyond Bahman 2327
+        {"date table --kind persian --from 2949-01-01 --to 2949-12-31", 1}, // beyond 2327
         {"date convert 2024 1 1", 2},
         {"date convert --kind mayan 2024 1 1", 2},
         {"date convert --kind gregorian 2024 1", 2},
@@ -101,6 +101,43 @@ TEST(ToolDate, CalendarsByName) {
     for (const auto& c : cases) {
         const auto r = RunTool(c.Arguments);
         EXPECT_EQ(r.Status, 0) << c.Arguments;
+        EXPECT_EQ(r.Out, c.Out) << c.Arguments;
+    }
+}
+
+TEST(ToolDate, FamiliesFormatAndParse) {
+    const struct {
+        const char* Arguments;
+        int Status;
+        const char* Out;
+    } cases[] = {
+        {"date format --family P --format 'yyyy/mm/dd hh:nn a/p' 2024-03-20T00:15", 0,
+         "1403/01/01 12:15 ص\n"},
+        {"date format --family P --format 'dddd h:nn ampm' 2024-03-23T13:05", 0, "شنبه 1:05 بعد از ظهر\n"},
+        {"date format --family A --format yyyy/m/d 2023-07-19", 0, "1445/1/1\n"},
+        {"date format --family I --calendar-type ctPersian --format yyyy 2024-03-20", 0, "1403\n"},
+        {"date format --family I --calendar-type ctJulian --locale en --format 'dddd d mmmm yyyy' 2024-03-05",
+         0, "Tuesday 5 March 2024\n"},
+        {"date parse --family P --format yy/m/d 02/1/1", 0, "1923-03-22T00:00:00.000\n"},
+        {"date parse --family P --format yy/m/d 99/1/1", 1, ""},
+        {"date parse --family P --format yyyy/m/d 1500/1/1", 1, ""},
+        {"date parse --family A --format yyyy/mm/dd 1445/01/01", 0, "2023-07-19T00:00:00.000\n"},
+        {"date parse --family I --calendar-type ctJulian --format 'yyyy-mm-dd h:nn am/pm' '2024-03-05 1:07 "
+         "pm'",
+         0, "2024-03-05T13:07:00.000\n"},
+        {"date parse --family I --calendar-type ctIslamic --format yyyy/m/d 1445/1/1", 0,
+         "2023-07-19T00:00:00.000\n"},
+        {"date format --family P --calendar Jalali --format yyyy 2024-01-01", 2, ""},
+        {"date format --family X --format yyyy 2024-01-01", 2, ""},
+        {"date format --family I --format yyyy 2024-01-01", 2, ""},
+        {"date parse --family P --calendar-type ctJulian --format yyyy 1403", 2, ""},
+        {"date parse --calendar Gregorian --calendar-type ctJulian --format yyyy 2024", 2, ""},
+        {"date parse --family I --calendar-type ctGregorian --format yyyy 2024", 2, ""},
+        {"date format --family P --locale xx-YY --format yyyy 2024-01-01", 1, ""},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunTool(c.Arguments);
+        EXPECT_EQ(r.Status, c.Status) << c.Arguments;
         EXPECT_EQ(r.Out, c.Out) << c.Arguments;
     }
 }

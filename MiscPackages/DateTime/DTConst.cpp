@@ -86,11 +86,12 @@ template <size_t N> void Fill(std::array<Sys::string, N>& Names, const TResStrin
 
 } // namespace
 
-// Constant-initialised, so that the package's fill at load cannot run before them.
-constinit std::array<Sys::string, 13> PersianMonths{};
-constinit std::array<Sys::string, 13> GhamariMonths{};
-constinit std::array<Sys::string, 8> WeekDays{};
-constinit std::array<Sys::string, 8> ShortWeekDays{};
+// Built before any object of default priority, so that the package's fill at load, which runs
+// in such an object, cannot be undone by their construction.
+__attribute__((init_priority(1000))) std::array<Sys::string, 13> PersianMonths;
+__attribute__((init_priority(1000))) std::array<Sys::string, 13> GhamariMonths;
+__attribute__((init_priority(1000))) std::array<Sys::string, 8> WeekDays;
+__attribute__((init_priority(1000))) std::array<Sys::string, 8> ShortWeekDays;
 
 Sys::string LoadResString(TResStringRec ResString) {
     const auto& table = StringTable();

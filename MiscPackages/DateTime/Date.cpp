@@ -127,15 +127,13 @@ bool PersianYear(int64_t Y, TYearRecord& R) {
     R.First = int64_t(JalaliJD0(int32_t(Y))) + 1;
     std::fill(R.Lengths.begin(), R.Lengths.begin() + 6, 31);
     std::fill(R.Lengths.begin() + 6, R.Lengths.begin() + 11, 30);
-    // The model does not say where year 2328 starts, so Esfand 2327 has no known length; leaving it
-    // out keeps the record to what is known.
-    R.Lengths[11] = Y == JalaliMaxYear ? 0 : uint8_t(int64_t(JalaliJD0(int32_t(Y + 1))) + 1 - R.First - 336);
+    R.Lengths[11] = uint8_t(int64_t(JalaliYearEnd(int32_t(Y))) + 1 - R.First - 336);
     R.Lengths[12] = 0;
     return true;
 }
 
 // The Chinese table and the intercalary month of the last Chinese year built.
-constinit std::string ChineseData;
+__attribute__((init_priority(1000))) std::string ChineseData;
 constinit int32_t ChineseIntercalaryMonth = 0;
 
 constexpr size_t ChineseHeaderSize = 8, ChineseRecordSize = 6;
@@ -217,25 +215,24 @@ void DayToDMY(int32_t J, int32_t& D, int32_t& M, int32_t& Y, int32_t Kind) {
     const int64_t j = J;
     int64_t y;
     switch (Kind) {
-    case 0:
-    case 1: y = (j - 1721060) / 365; break;
-    case 2: y = (j - 347996) / 365; break;
-    case 3: y = (j - 1948086) / 354; break;
-    case 4: y = (j - 2375475) / 365; break;
-    case 5: y = std::clamp<int64_t>((j - 1947954) / 365, JalaliMinYear, JalaliMaxYear); break;
+    // Each estimate divides by the kind's mean year, so the walk below starts within a year or two.
+    case 0: y = (j - 1721060) * 400 / 146097; break;
+    case 1: y = (j - 1721060) * 4 / 1461; break;
+    case 2: y = (j - 347996) * 98496 / 35975351; break;
+    case 3: y = (j - 1948086) * 30 / 10631; break;
+    case 4: y = (j - 2375475) * 400 / 146097; break;
+    case 5: y = std::clamp<int64_t>((j - 1947954) * 1250 / 456553, JalaliMinYear, JalaliMaxYear); break;
     case 6: {
-        y = (j - 757862) / 365;
-        // The estimate runs ahead of the table's years (they average 365.25 days), so without the
-        // clamp the last years of a table would never be found.
+        y = (j - 757862) * 4 / 1461;
+        // Outside the table's years the walk would find no record to start from.
         int64_t firstYear, count;
         if (ChineseYears(firstYear, count) && count > 0) y = std::clamp(y, firstYear, firstYear + count - 1);
         break;
     }
     default: return;
     }
-    // Walk one year at a time towards J. The estimate is at most a few thousand years off for any
-    // 32-bit J, and the years of every kind follow one another, so the walk ends; a table whose
-    // years leave a gap is caught when the walk turns back.
+    // Walk one year at a time towards J. The years of every kind follow one another, so the walk
+    // ends; a table whose years leave a gap is caught when the walk turns back.
     TYearRecord r;
     int step = 0;
     for (;;) {
@@ -258,6 +255,13 @@ void DayToDMY(int32_t J, int32_t& D, int32_t& M, int32_t& Y, int32_t Kind) {
         start += r.Lengths[k];
     }
     D = int32_t(difference);
+}
+
+int32_t JalaliYearEnd(int32_t Year) {
+    if (Year < JalaliMinYear || Year > JalaliMaxYear) return -1;
+    if (Year < JalaliMaxYear) return JalaliJD0(Year + 1);
+    const int32_t next = JalaliMaxYear + 1;
+    return 365 * next + (852 + 303 * next) / 1250 + 1947954;
 }
 
 int32_t JalaliJD0(int32_t Year) {

@@ -29,6 +29,9 @@ void DayToDMY(int32_t J, int32_t& D, int32_t& M, int32_t& Y, int32_t Kind);
 
 // The J of the day before 1 Farvardin of Year; -1 outside -1096 to 2327.
 int32_t JalaliJD0(int32_t Year);
+// The J of the last day of Year; -1 outside -1096 to 2327. The model does not say where 2328
+// starts: its last segment, carried one year on, gives year 2327 its end.
+int32_t JalaliYearEnd(int32_t Year);
 
 // Stores the application's table of Chinese years, a byte string read little-endian: bytes 0-1 the
 // number of years N, bytes 4-5 the first year Y0, and from byte 8 one 6-byte record per year whose

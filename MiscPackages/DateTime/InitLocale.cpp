@@ -7,8 +7,10 @@
 
 namespace Zarvel {
 
-constinit std::array<Sys::string, 13> JulianShortMonthNames{};
-constinit std::array<Sys::string, 13> JulianLongMonthNames{};
+// Built before any object of default priority, so that the package's fill at load, which runs
+// in such an object, cannot be undone by their construction.
+__attribute__((init_priority(1000))) std::array<Sys::string, 13> JulianShortMonthNames;
+__attribute__((init_priority(1000))) std::array<Sys::string, 13> JulianLongMonthNames;
 
 void InitializeInitLocale() {
     const TResStringRec shortNames[12] = {_rscJan, _rscFeb, _rscMar, _rscApr, _rscMay, _rscJun,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <string_view>
 
 namespace Sys {
 
@@ -125,6 +126,93 @@ uint16_t DayOfWeek(TDateTime Value) {
     return static_cast<uint16_t>((day % 7 + 7) % 7 + 1);
 }
 
+uint16_t DayOfTheWeek(TDateTime Value) {
+    const uint16_t sundayFirst = DayOfWeek(Value);
+    return static_cast<uint16_t>(sundayFirst == 1 ? 7 : sundayFirst - 1);
+}
+
+void IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {
+    const int32_t sign = NumberOfMonths < 0 ? -1 : 1;
+    Year = static_cast<uint16_t>(Year + NumberOfMonths / 12);
+    Month = static_cast<uint16_t>(Month + NumberOfMonths % 12);
+    if (static_cast<uint16_t>(Month - 1) > 11) {
+        Year = static_cast<uint16_t>(Year + sign);
+        Month = static_cast<uint16_t>(Month - 12 * sign);
+    }
+    Day = std::min(Day, DaysInAMonth(Year, Month));
+}
+
+namespace {
+
+// The day of the Thursday of Value's week: the week belongs to that day's year and month.
+int32_t ThursdayOf(TDateTime Value) {
+    return ClampedDay(Value) - (DayOfTheWeek(Value) - 1) + 3;
+}
+
+// The Monday of week 1 of the period whose fourth day is Fourth: week 1 holds the period's first
+// Thursday, so it also holds its fourth day.
+TDateTime FirstMonday(TDateTime Fourth) {
+    return Fourth - (DayOfTheWeek(Fourth) - 1);
+}
+
+// The week of the month's last Thursday: the month's last week.
+uint16_t WeeksInAMonth(uint16_t Year, uint16_t Month) {
+    TDateTime last;
+    if (!TryEncodeDate(Year, Month, DaysInAMonth(Year, Month), last)) return 0;
+    const int32_t thursday = int32_t(last) - (DayOfTheWeek(last) + 3) % 7;
+    uint16_t y, m, d;
+    DecodeDate(thursday, y, m, d);
+    return static_cast<uint16_t>((d - 1) / 7 + 1);
+}
+
+} // namespace
+
+void DecodeDateWeek(TDateTime Value, uint16_t& Year, uint16_t& WeekOfYear, uint16_t& DayOfWeek) {
+    uint16_t dayOfYear;
+    DecodeDateDay(ThursdayOf(Value), Year, dayOfYear);
+    WeekOfYear = static_cast<uint16_t>((dayOfYear + 6) / 7);
+    DayOfWeek = DayOfTheWeek(Value);
+}
+
+void DecodeDateMonthWeek(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& WeekOfMonth,
+                         uint16_t& DayOfWeek) {
+    uint16_t day;
+    DecodeDate(ThursdayOf(Value), Year, Month, day);
+    WeekOfMonth = static_cast<uint16_t>((day + 6) / 7);
+    DayOfWeek = DayOfTheWeek(Value);
+}
+
+uint16_t WeeksInAYear(uint16_t Year) {
+    // 28 December is always in the year's last week.
+    TDateTime value;
+    if (!TryEncodeDate(Year, 12, 28, value)) return 0;
+    uint16_t y, week, dow;
+    DecodeDateWeek(value, y, week, dow);
+    return week;
+}
+
+bool IsValidDateWeek(uint16_t Year, uint16_t WeekOfYear, uint16_t DayOfWeek) {
+    return WeekOfYear >= 1 && WeekOfYear <= WeeksInAYear(Year) && DayOfWeek >= 1 && DayOfWeek <= 7;
+}
+
+bool IsValidDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t WeekOfMonth, uint16_t DayOfWeek) {
+    return Month >= 1 && Month <= 12 && WeekOfMonth >= 1 && WeekOfMonth <= WeeksInAMonth(Year, Month) &&
+           DayOfWeek >= 1 && DayOfWeek <= 7;
+}
+
+bool TryEncodeDateWeek(uint16_t Year, uint16_t WeekOfYear, TDateTime& Value, uint16_t DayOfWeek) {
+    if (!IsValidDateWeek(Year, WeekOfYear, DayOfWeek)) return false;
+    Value = FirstMonday(EncodeDate(Year, 1, 4)) + (WeekOfYear - 1) * 7 + (DayOfWeek - 1);
+    return true;
+}
+
+bool TryEncodeDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t WeekOfMonth, uint16_t DayOfWeek,
+                            TDateTime& Value) {
+    if (!IsValidDateMonthWeek(Year, Month, WeekOfMonth, DayOfWeek)) return false;
+    Value = FirstMonday(EncodeDate(Year, Month, 4)) + (WeekOfMonth - 1) * 7 + (DayOfWeek - 1);
+    return true;
+}
+
 bool IsValidTime(uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec) {
     return (Hour < 24 && Min < 60 && Sec < 60 && MSec < 1000) ||
            (Hour == 24 && Min == 0 && Sec == 0 && MSec == 0);
@@ -190,73 +278,152 @@ TDateTime Today() {
     return DayOf(Now());
 }
 
-string TimeToStr(TDateTime Value, const TFormatSettings& Settings) {
-    uint16_t hour, minute, second, msec;
+namespace {
+
+char16_t LowerAscii(char16_t C) {
+    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
+}
+
+// Whether Marker (lower case) stands at Pos of Format, in either case.
+bool MarkerAt(const string& Format, size_t Pos, std::u16string_view Marker) {
+    if (Pos + Marker.size() > Format.size()) return false;
+    for (size_t k = 0; k < Marker.size(); ++k)
+        if (LowerAscii(Format[Pos + k]) != Marker[k]) return false;
+    return true;
+}
+
+string Digits(uint32_t Value, size_t Width) {
+    string s;
+    for (; Value != 0 || s.empty(); Value /= 10) s.insert(s.begin(), char16_t(u'0' + Value % 10));
+    if (s.size() < Width) s.insert(0, Width - s.size(), u'0');
+    return s;
+}
+
+// The standard formats may name one another; a format that names itself stops at this depth.
+constexpr int MaxFormatDepth = 4;
+
+void FormatInto(string& Out, const string& Format, TDateTime Value, const TFormatSettings& Settings,
+                int Depth) {
+    if (Depth >= MaxFormatDepth) return;
+    uint16_t year, month, day, hour, minute, second, msec;
+    DecodeDate(Value, year, month, day);
     DecodeTime(Value, hour, minute, second, msec);
-    const string& format = Settings.LongTimeFormat;
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    const auto startsWith = [&](size_t i, std::u16string_view marker) {
-        if (i + marker.size() > format.size()) return false;
-        for (size_t k = 0; k < marker.size(); ++k)
-            if (lower(format[i + k]) != marker[k]) return false;
-        return true;
-    };
     bool twelveHour = false;
-    for (size_t i = 0; i < format.size() && !twelveHour; ++i)
-        twelveHour = startsWith(i, u"am/pm") || startsWith(i, u"a/p") || startsWith(i, u"ampm");
+    for (size_t i = 0; i < Format.size() && !twelveHour; ++i)
+        twelveHour =
+            MarkerAt(Format, i, u"am/pm") || MarkerAt(Format, i, u"a/p") || MarkerAt(Format, i, u"ampm");
     const bool pm = hour >= 12;
-    const uint16_t shownHour = twelveHour ? (hour % 12 == 0 ? 12 : hour % 12) : hour;
-    const auto number = [](uint16_t v, size_t digits) {
-        string s;
-        for (; v != 0 || s.empty(); v /= 10) s.insert(s.begin(), char16_t(u'0' + v % 10));
-        while (s.size() < digits) s.insert(s.begin(), u'0');
-        return s;
-    };
-    string result;
+    if (twelveHour) hour = hour % 12 == 0 ? 12 : hour % 12;
+    const auto nested = [&](const string& Inner) { FormatInto(Out, Inner, Value, Settings, Depth + 1); };
+    // An "m" right after an hour is a minute; only letters change what came last.
     bool afterHour = false;
-    for (size_t i = 0; i < format.size();) {
-        const char16_t c = lower(format[i]);
-        size_t n = 1;
-        while (i + n < format.size() && lower(format[i + n]) == c) ++n;
-        if (c == u'h') {
-            result += number(shownHour, n >= 2 ? 2 : 1);
-            i += std::min<size_t>(n, 2);
-            afterHour = true;
-        } else if (c == u'n' || (c == u'm' && afterHour)) {
-            result += number(minute, n >= 2 ? 2 : 1);
-            i += std::min<size_t>(n, 2);
-        } else if (c == u's') {
-            result += number(second, n >= 2 ? 2 : 1);
-            i += std::min<size_t>(n, 2);
-        } else if (c == u'z') {
-            result += number(msec, n >= 3 ? 3 : 1);
-            i += n >= 3 ? 3 : 1;
-        } else if (startsWith(i, u"am/pm")) {
-            result += pm ? u"pm" : u"am";
-            i += 5;
-        } else if (startsWith(i, u"a/p")) {
-            result += pm ? u"p" : u"a";
-            i += 3;
-        } else if (startsWith(i, u"ampm")) {
-            result += pm ? Settings.TimePMString : Settings.TimeAMString;
-            i += 4;
-        } else if (c == u'"' || c == u'\'') {
-            const size_t close = format.find(format[i], i + 1);
+    for (size_t i = 0; i < Format.size();) {
+        char16_t c = LowerAscii(Format[i]);
+        size_t run = 1;
+        while (i + run < Format.size() && LowerAscii(Format[i + run]) == c) ++run;
+        if (c == u'm' && afterHour) c = u'n';
+        if (c >= u'a' && c <= u'z') afterHour = c == u'h';
+        switch (c) {
+        case u'd': {
+            const size_t dow = DayOfWeek(Value) - 1;
+            if (run <= 2)
+                Out += Digits(day, run);
+            else if (run == 3)
+                Out += Settings.ShortDayNames[dow];
+            else if (run == 4)
+                Out += Settings.LongDayNames[dow];
+            else
+                nested(run == 5 ? Settings.ShortDateFormat : Settings.LongDateFormat);
+            i += run;
+            continue;
+        }
+        case u'm':
+            if (run <= 2)
+                Out += Digits(month, run);
+            else if (month >= 1 && month <= 12)
+                Out += (run == 3 ? Settings.ShortMonthNames : Settings.LongMonthNames)[month - 1u];
+            i += run;
+            continue;
+        case u'y':
+            Out += run <= 2 ? Digits(year % 100, 2) : Digits(year, 4);
+            i += run;
+            continue;
+        case u'h':
+        case u'n':
+        case u's':
+            Out += Digits(c == u'h' ? hour : c == u'n' ? minute : second, std::min<size_t>(run, 2));
+            i += run;
+            continue;
+        case u'z':
+            Out += Digits(msec, run >= 3 ? 3 : 1);
+            i += run;
+            continue;
+        case u't':
+            nested(run == 1 ? Settings.ShortTimeFormat : Settings.LongTimeFormat);
+            i += run;
+            continue;
+        case u'c':
+            nested(Settings.ShortDateFormat);
+            if (MilliSecondOfTheDay(Value) != 0) {
+                Out += u' ';
+                nested(Settings.LongTimeFormat);
+            }
+            ++i;
+            continue;
+        case u'a':
+            if (MarkerAt(Format, i, u"am/pm")) {
+                Out += Format.substr(pm ? i + 3 : i, 2);
+                i += 5;
+            } else if (MarkerAt(Format, i, u"a/p")) {
+                Out += Format[pm ? i + 2 : i];
+                i += 3;
+            } else if (MarkerAt(Format, i, u"ampm")) {
+                Out += pm ? Settings.TimePMString : Settings.TimeAMString;
+                i += 4;
+            } else {
+                Out += Format[i++];
+            }
+            continue;
+        case u'/':
+            Out += Settings.DateSeparator;
+            ++i;
+            continue;
+        case u':':
+            Out += Settings.TimeSeparator;
+            ++i;
+            continue;
+        case u'"':
+        case u'\'': {
+            const size_t close = Format.find(Format[i], i + 1);
             if (close == string::npos) {
-                ++i;
+                ++i; // an unterminated quote is dropped
                 continue;
             }
-            result += format.substr(i + 1, close - i - 1);
+            Out += Format.substr(i + 1, close - i - 1);
             i = close + 1;
-        } else if (c == u':') {
-            result += Settings.TimeSeparator;
-            ++i;
-        } else {
-            result += format[i];
-            ++i;
+            continue;
+        }
+        default: Out += Format[i++]; continue;
         }
     }
+}
+
+} // namespace
+
+void DateTimeToString(string& Result, const string& Format, TDateTime Value,
+                      const TFormatSettings& Settings) {
+    Result.clear();
+    FormatInto(Result, Format, Value, Settings, 0);
+}
+
+string FormatDateTime(const string& Format, TDateTime Value, const TFormatSettings& Settings) {
+    string result;
+    DateTimeToString(result, Format, Value, Settings);
     return result;
+}
+
+string TimeToStr(TDateTime Value, const TFormatSettings& Settings) {
+    return FormatDateTime(Settings.LongTimeFormat, Value, Settings);
 }
 
 TDateTime IncDay(TDateTime Value, int32_t NumberOfDays) {

@@ -75,6 +75,24 @@ bool TryEncodeDateDay(uint16_t Year, uint16_t DayOfYear, TDateTime& Value);
 void DecodeDateDay(TDateTime Value, uint16_t& Year, uint16_t& DayOfYear);
 // 1 = Sunday … 7 = Saturday.
 uint16_t DayOfWeek(TDateTime Value);
+// 1 = Monday … 7 = Sunday.
+uint16_t DayOfTheWeek(TDateTime Value);
+// Moves the date by whole months; a day beyond the new month's length becomes its last day.
+void IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths = 1);
+
+// --- ISO 8601 weeks: a week runs from Monday (day 1) to Sunday (day 7) and belongs to the year, or
+// month, of its Thursday, so week 1 is the one holding the first Thursday. The days before it are in
+// the last week of the year (month) before.
+void DecodeDateWeek(TDateTime Value, uint16_t& Year, uint16_t& WeekOfYear, uint16_t& DayOfWeek);
+void DecodeDateMonthWeek(TDateTime Value, uint16_t& Year, uint16_t& Month, uint16_t& WeekOfMonth,
+                         uint16_t& DayOfWeek);
+// 52 or 53; 0 outside years 1 to 9999.
+uint16_t WeeksInAYear(uint16_t Year);
+bool IsValidDateWeek(uint16_t Year, uint16_t WeekOfYear, uint16_t DayOfWeek);
+bool IsValidDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t WeekOfMonth, uint16_t DayOfWeek);
+bool TryEncodeDateWeek(uint16_t Year, uint16_t WeekOfYear, TDateTime& Value, uint16_t DayOfWeek = 1);
+bool TryEncodeDateMonthWeek(uint16_t Year, uint16_t Month, uint16_t WeekOfMonth, uint16_t DayOfWeek,
+                            TDateTime& Value);
 
 // --- Time of day
 bool IsValidTime(uint16_t Hour, uint16_t Min, uint16_t Sec, uint16_t MSec);
@@ -91,8 +109,18 @@ TDateTime EndOfTheDay(TDateTime Value);
 // The local time of the system clock, and its day at 00:00.
 TDateTime Now();
 TDateTime Today();
-// The time of Value in Settings.LongTimeFormat: h, hh, n, nn (m and mm after an hour), s, ss, z, zzz,
-// t, tt, the markers am/pm, a/p and ampm, quoted text and ":"; other characters are copied.
+
+// --- Formatting, letters in either case: d dd, ddd dddd (day names, 1 = Sunday), ddddd dddddd (the
+// short and long date formats), m mm mmm mmmm (minutes right after an hour), yy yyyy, h hh, n nn,
+// s ss, z zzz, t tt (the short and long time formats), c (the short date, and the long time unless it
+// is midnight), the markers am/pm and a/p (written in the format's letters) and ampm (TimeAMString,
+// TimePMString), which put the hours on a twelve-hour clock, "/" and ":" (the separators) and quoted
+// text; other characters are copied.
+void DateTimeToString(string& Result, const string& Format, TDateTime Value,
+                      const TFormatSettings& Settings = FormatSettings);
+string FormatDateTime(const string& Format, TDateTime Value,
+                      const TFormatSettings& Settings = FormatSettings);
+// The time of Value in Settings.LongTimeFormat.
 string TimeToStr(TDateTime Value, const TFormatSettings& Settings = FormatSettings);
 
 // --- Calendar-independent arithmetic

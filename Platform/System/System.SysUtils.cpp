@@ -38,10 +38,14 @@ void RaiseAssertion(const string& Message, const char* UnitName, int Line) {
 TTimeStamp DateTimeToTimeStamp(double DateTime) {
     constexpr int64_t MSecsPerDay = 86400000;
     constexpr int32_t DateDelta = 693594; // days from 0001-01-01 to 1899-12-31
-    const int64_t ms = std::llround(DateTime * MSecsPerDay);
+    // Far beyond any calendar the day count saturates instead of leaving the 64-bit range.
+    constexpr double Limit = 1e12;
+    const double value = std::isnan(DateTime) ? 0.0 : std::clamp(DateTime, -Limit, Limit);
+    const int64_t ms = std::llround(value * MSecsPerDay);
+    const int64_t day = std::clamp<int64_t>(DateDelta + ms / MSecsPerDay, INT32_MIN, INT32_MAX);
     TTimeStamp result;
-    result.Date = static_cast<int32_t>(DateDelta + ms / MSecsPerDay);
-    result.Time = static_cast<int32_t>(std::llabs(ms) % MSecsPerDay);
+    result.Date = static_cast<int32_t>(day);
+    result.Time = static_cast<int32_t>(ms < 0 ? -(ms % MSecsPerDay) : ms % MSecsPerDay);
     return result;
 }
 

@@ -16,6 +16,7 @@ int Classify(const std::vector<std::string>& Args);
 int Split(const std::vector<std::string>& Args);
 int Shape(const std::vector<std::string>& Args);
 int Date(const std::vector<std::string>& Args);
+int Bool(const std::vector<std::string>& Args);
 int Markup(const std::vector<std::string>& Args);
 int Locale(const std::vector<std::string>& Args);
 
@@ -24,6 +25,7 @@ inline const TCommand Commands[] = {
     {"split", "the directional runs of a text and their reading order", Split},
     {"shape", "a text shaped as one right-to-left run, with digit and prime forms", Shape},
     {"date", "Julian day numbers, calendars, and date formatting and parsing", Date},
+    {"bool", "a text read as a Boolean the way a Persian data binding reads it, and written back", Bool},
     {"markup", "the plain text of an HTML-subset or RTF document, with its ranges or tree", Markup},
     {"locale", "a Windows locale identifier's name and code page, or the locale table", Locale},
 };

@@ -1,10 +1,13 @@
 // zarvel date: Julian day numbers and calendars: converting dates between calendar kinds, listing the
-// days of a Gregorian range in a kind or a calendar by name, and showing, formatting and parsing dates
-// of the calendars by name.
+// days of a Gregorian range in a kind or a calendar by name, showing dates of the calendars by name,
+// and formatting and parsing dates with a calendar by name or with a family of date functions.
 #include "Arguments.h"
 #include "Commands.h"
 
+#include "ADateTime.h"
 #include "Date.h"
+#include "IDateTime.h"
+#include "PDateTime.h"
 #include "RTL.Date.Custom.h"
 #include "System.Character.h"
 #include "System.DateUtils.h"
@@ -24,8 +27,8 @@ commands:
   convert   a date of one calendar kind as a date of another
   table     every day of a Gregorian range, with its date in one calendar kind
   show      a day in every calendar by name, with the calendar's long date format
-  format    a date and time formatted in a calendar by name
-  parse     a text read as a date and time of a calendar by name
+  format    a date and time formatted in a calendar by name or by a family of date functions
+  parse     a text read as a date and time of a calendar by name or of a family
 Every command takes --help.
 
 Calendars by name (NAME, case-sensitive): Jalali, IslamicTabular, Gregorian, and Custom, whose rules
@@ -38,7 +41,7 @@ Calendar kinds (KIND):
              a leap year), 7 Adar II (leap years only), 8 Nisan ... 13 Elul
   islamic    tabular Islamic, civil epoch (1 Muharram 1 = 16 July 622 of the Julian calendar)
   french     French Republican (1 Vendemiaire 1 = 1792-09-22); month 13 holds the 5 or 6 extra days
-  persian    Persian (Jalali), years -1096 to 2327; Esfand 2327 is not known
+  persian    Persian (Jalali), years -1096 to 2327
 )";
 
 constexpr const char* ConvertHelp = R"(usage: zarvel date convert --kind KIND [--to KIND] Y M D
@@ -79,20 +82,42 @@ or, with --json, one array of {"calendar", "year", "month", "day", "long"} objec
 )";
 
 constexpr const char* FormatHelp =
-    R"(usage: zarvel date format --calendar NAME --format FMT [--locale L] DATETIME
+    R"(usage: zarvel date format (--calendar NAME | --family F [--calendar-type T]) --format FMT
+                         [--locale L] DATETIME
 
 Formats DATETIME, a proleptic Gregorian YYYY-MM-DD with an optional time THH:MM[:SS[.mmm]] (or a
-blank instead of T), in calendar NAME with format FMT: d dd ddd dddd ddddd dddddd, m mm mmm mmmm,
-yy yyyy, h hh, n nn, s ss, z zzz, t tt, c, the markers am/pm a/p ampm, ":" and "/" (the locale's
-separators), and text in quotes.
+blank instead of T), in calendar NAME, or with the date functions of family F, in format FMT:
+d dd ddd dddd ddddd dddddd, m mm mmm mmmm, yy yyyy, h hh, n nn, s ss, z zzz, t tt, c, the markers
+am/pm a/p ampm, ":" and "/" (the locale's separators), and text in quotes.
+
+Families (F):
+  P  the Persian (Jalali) date functions; week days from 1 = Saturday
+  A  the tabular Hijri date functions; week days from 1 = Monday, and day names read in that order
+  I  the date functions of calendar type T: ctPersian (as P), ctIslamic (as A) or ctJulian, the
+     proleptic Gregorian calendar
+P and A know the format letters in lower case only, and always print the locale's separators for
+":" and "/". A format that holds a/p, am/pm, ampm or AMPM puts the hours on a twelve-hour clock
+(0 is 12, and hours below 13 take the morning marker); a/p prints ص or ع, am/pm ق/ظ or ب/ظ, and
+ampm (in any case) the locale's morning or afternoon text. ctJulian formats as the platform does:
+letters in either case, the minutes for an m right after an hour, day names counted from Sunday.
+A family uses the process-wide settings, which are Persian, unless --locale gives others.
 
 Output: the formatted text on one line.
 )";
 
-constexpr const char* ParseHelp = R"(usage: zarvel date parse --calendar NAME --format FMT [--locale L] TEXT
+constexpr const char* ParseHelp =
+    R"(usage: zarvel date parse (--calendar NAME | --family F [--calendar-type T]) --format FMT
+                        [--locale L] TEXT
 
-Reads TEXT as a date and time of calendar NAME written in format FMT (the letters of zarvel date
-format --help). Missing date parts are today's, missing time parts 0.
+Reads TEXT as a date and time of calendar NAME, or with the date functions of family F (see zarvel
+date format --help), written in format FMT (the letters of zarvel date format --help). Missing date
+parts are today's, missing time parts 0.
+
+With P and A, yyyy reads the years 1301 to 1499 and a shorter run of y reads 02 to 98 as the years
+1302 to 1398; at a lower-case a, a/p reads ص or ع, ampm the locale's morning or afternoon text (P
+takes the form in any case, A only as written) and am/pm ق/ظ or ب/ظ. With ctJulian, yyyy reads the
+years 1 to 9999, yy the hundred years that begin TwoDigitYearCenturyWindow (50) years before this
+one, and a/p and am/pm the letters the platform writes, in either case.
 
 Output: the instant as a proleptic Gregorian YYYY-MM-DDTHH:MM:SS.mmm.
 Exit status 1 when TEXT does not parse.
@@ -275,33 +300,96 @@ int Show(const std::vector<std::string>& Args) {
     return 0;
 }
 
+// The date function family of --family, with the calendar type of --calendar-type for I.
+struct TFamily {
+    char Name; // P, A or I
+    Zarvel::TJhCalendarType CalendarType;
+};
+
+const std::vector<std::string> FamilyNames = {"P", "A", "I"};
+const std::vector<std::string> CalendarTypeNames = {"ctPersian", "ctIslamic", "ctJulian"};
+
+const std::vector<TOptionSpec> FormatOptions = {{"calendar", true},
+                                                {"family", true, FamilyNames},
+                                                {"calendar-type", true, CalendarTypeNames},
+                                                {"format", true},
+                                                {"locale", true}};
+
+// Whether the command runs a family; a usage error unless exactly one of --calendar and --family is
+// given, and --calendar-type exactly with --family I.
+bool UsesFamily(const TArguments& Args, TFamily& Family) {
+    if (Args.Has("calendar") == Args.Has("family")) throw TUsageError("give one of --calendar and --family");
+    const bool typed = Args.Value("family", "") == "I";
+    if (Args.Has("calendar-type") != typed)
+        throw TUsageError("--calendar-type goes with --family I, and only there");
+    if (!Args.Has("family")) return false;
+    Family.Name = Args.Value("family", "")[0];
+    const std::string type = Args.Value("calendar-type", "ctPersian");
+    Family.CalendarType = Zarvel::TJhCalendarType(
+        std::find(CalendarTypeNames.begin(), CalendarTypeNames.end(), type) - CalendarTypeNames.begin());
+    return true;
+}
+
+// The settings a family reads: the locale's with --locale, else the process-wide Persian ones. The I
+// family parses with the process-wide settings only, so --locale replaces them for this run.
+Sys::TFormatSettings FamilySettings(const TArguments& Args) {
+    if (Args.Has("locale"))
+        Sys::FormatSettings = Sys::TFormatSettings::Create(Sys::Utf8ToString(Args.Value("locale", "")));
+    return Sys::FormatSettings;
+}
+
 int FormatCommand(const std::vector<std::string>& Args) {
-    const TArguments args(Args, {{"calendar", true}, {"format", true}, {"locale", true}}, 1);
+    const TArguments args(Args, FormatOptions, 1);
     if (args.Has("help")) {
         std::cout << FormatHelp;
         return 0;
     }
     if (!args.Has("format") || args.Positionals().size() != 1)
         throw TUsageError("format needs --format and DATETIME");
-    const auto calc = Calendar(args);
+    TFamily family;
+    const bool byFamily = UsesFamily(args, family);
     const Sys::TDateTime value = IsoDateTime(args.Positionals()[0]);
-    std::cout << Utf8(calc->FormatDateTime(Sys::Utf8ToString(args.Value("format", "")), value)) << "\n";
+    const Sys::string format = Sys::Utf8ToString(args.Value("format", ""));
+    Sys::string text;
+    if (!byFamily) {
+        text = Calendar(args)->FormatDateTime(format, value);
+    } else {
+        const Sys::TFormatSettings fs = FamilySettings(args);
+        switch (family.Name) {
+        case 'P': text = Zarvel::PDateTime::FormatDateTime(format, value, fs); break;
+        case 'A': text = Zarvel::ADateTime::FormatDateTime(format, value, fs); break;
+        default: text = Zarvel::IDateTime::FormatDateTime(family.CalendarType, format, value, fs); break;
+        }
+    }
+    std::cout << Utf8(text) << "\n";
     return 0;
 }
 
 int Parse(const std::vector<std::string>& Args) {
-    const TArguments args(Args, {{"calendar", true}, {"format", true}, {"locale", true}}, 1);
+    const TArguments args(Args, FormatOptions, 1);
     if (args.Has("help")) {
         std::cout << ParseHelp;
         return 0;
     }
     if (!args.Has("format") || args.Positionals().size() != 1)
         throw TUsageError("parse needs --format and TEXT");
-    const auto calc = Calendar(args);
-    Sys::TDateTime value;
+    TFamily family;
+    const bool byFamily = UsesFamily(args, family);
     const std::string text = args.Positionals()[0], format = args.Value("format", "");
-    if (!calc->TryStrToDateTime(Sys::Utf8ToString(text), value, Sys::Utf8ToString(format)))
-        throw TInputError("'" + text + "' is not a date and time of the format '" + format + "'");
+    const Sys::string s = Sys::Utf8ToString(text), f = Sys::Utf8ToString(format);
+    Sys::TDateTime value;
+    bool parsed;
+    if (!byFamily) {
+        parsed = Calendar(args)->TryStrToDateTime(s, value, f);
+    } else {
+        const Sys::TFormatSettings fs = FamilySettings(args);
+        switch (family.Name) {
+        case 'P': parsed = Zarvel::PDateTime::TryStrToDateTime(s, value, f, fs); break;
+        case 'A': parsed = Zarvel::ADateTime::TryStrToDateTime(s, value, f, fs); break;
+        default: parsed = Zarvel::IDateTime::TryStrToDateTime(family.CalendarType, s, value, f); break;
+        }
+    }
+    if (!parsed) throw TInputError("'" + text + "' is not a date and time of the format '" + format + "'");
     std::cout << IsoText(value) << "\n";
     return 0;
 }
