@@ -17,6 +17,8 @@ int Split(const std::vector<std::string>& Args);
 int Shape(const std::vector<std::string>& Args);
 int Date(const std::vector<std::string>& Args);
 int Bool(const std::vector<std::string>& Args);
+int Markup(const std::vector<std::string>& Args);
+int Locale(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
@@ -24,6 +26,8 @@ inline const TCommand Commands[] = {
     {"shape", "a text shaped as one right-to-left run, with digit and prime forms", Shape},
     {"date", "Julian day numbers, calendars, and date formatting and parsing", Date},
     {"bool", "a text read as a Boolean the way a Persian data binding reads it, and written back", Bool},
+    {"markup", "the plain text of an HTML-subset or RTF document, with its ranges or tree", Markup},
+    {"locale", "a Windows locale identifier's name and code page, or the locale table", Locale},
 };
 
 } // namespace ZarvelTool
