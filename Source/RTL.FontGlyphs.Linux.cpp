@@ -428,12 +428,17 @@ std::unique_ptr<FMX::TFontGlyph> TLinuxFontGlyphManagerRTL::DoGetGlyph(const Sys
     if (wantPath) style.Include(TFontGlyphStyle::HasPath);
     if (UseColorfulPalette) style.Include(TFontGlyphStyle::ColorGlyph);
 
-    const int penStart = -static_cast<int>(std::trunc(a));
+    // The pen goes floor(A) pixels left of the cell's edge, not trunc(A): a glyph whose ink starts a
+    // fraction of a pixel left of its origin would otherwise lose that ink to the cell's edge.
+    const int originX = static_cast<int>(std::floor(a));
+    const int penStart = -originX;
     TCell cell{0, 0, {}, {}, false};
     FMX::TPathData path;
     if (wantBitmap || wantPath) {
-        cell.Width = std::clamp(static_cast<int>(std::ceil(std::fabs(a) + std::fabs(b) + std::fabs(c))), cx,
-                                MaxPixelSize * 4);
+        const int inkEnd = static_cast<int>(std::ceil(a - originX + b));
+        cell.Width = std::clamp(
+            std::max(static_cast<int>(std::ceil(std::fabs(a) + std::fabs(b) + std::fabs(c))), inkEnd), cx,
+            MaxPixelSize * 4);
         cell.Height = cy;
         cell.Coverage.assign(static_cast<size_t>(cell.Width) * cell.Height, 0);
         cell.Colour.assign(cell.Coverage.size(), 0);
@@ -455,9 +460,8 @@ std::unique_ptr<FMX::TFontGlyph> TLinuxFontGlyphManagerRTL::DoGetGlyph(const Sys
     // A colour bitmap is drawn as it is: tinting it with the text colour would spoil it.
     if (cell.HasColour) style.Include(TFontGlyphStyle::ColorGlyph);
 
-    auto glyph =
-        std::make_unique<FMX::TFontGlyph>(FMX::TPoint{static_cast<int>(std::trunc(a)), 0},
-                                          static_cast<float>(a + b + c), static_cast<float>(cy), style);
+    auto glyph = std::make_unique<FMX::TFontGlyph>(FMX::TPoint{originX, 0}, static_cast<float>(a + b + c),
+                                                   static_cast<float>(cy), style);
     if (wantPath) glyph->Path() = std::move(path);
     if (wantBitmap && cell.Width > 0 && cell.Height > 0) {
         const bool premultiplied = Settings.Contains(TFontGlyphSetting::PremultipliedAlpha);

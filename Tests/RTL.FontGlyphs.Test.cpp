@@ -149,3 +149,206 @@ TEST(FontGlyphs, TheProcessManagerIsThisPlatformsRasteriser) {
     TFontGlyphManagerRTL::ClassInitialize();
     EXPECT_EQ(TFontGlyphManagerRTL::FCurrentManager, manager);
 }
+
+namespace {
+
+// The rasteriser measured through a glyph manager of its own, so the process one is left alone.
+class LinuxGlyphs : public ::testing::Test {
+protected:
+    TLinuxFontGlyphManagerRTL Manager;
+    std::unique_ptr<FMX::TFontGlyph> Glyph(std::u32string_view Text, const char16_t* Family = u"DejaVu Sans",
+                                           float Size = 20, FMX::TFontGlyphSettings Settings = {}) {
+        return Manager.GetGlyph(Chars(Text), Font(Family, Size), 1, Settings);
+    }
+};
+
+// Fills the path's figures with the non-zero rule, 16 x 16 samples per pixel, after flattening each
+// cubic into short lines: the coverage the outline stands for, computed without FreeType.
+std::vector<double> FillCoverage(const FMX::TPathData& Path, int Width, int Height) {
+    std::vector<std::pair<FMX::TPointF, FMX::TPointF>> edges;
+    FMX::TPointF current{}, start{};
+    for (size_t i = 0; i < Path.Count(); ++i) {
+        const FMX::TPathPoint& p = Path[i];
+        switch (p.Kind) {
+        case FMX::TPathPointKind::MoveTo: current = start = p.Point; break;
+        case FMX::TPathPointKind::LineTo:
+            edges.push_back({current, p.Point});
+            current = p.Point;
+            break;
+        case FMX::TPathPointKind::CurveTo: {
+            const FMX::TPointF p0 = current, c1 = Path[i].Point, c2 = Path[i + 1].Point,
+                               p3 = Path[i + 2].Point;
+            for (int k = 1; k <= 32; ++k) {
+                const float t = k / 32.0f, u = 1 - t;
+                const FMX::TPointF q =
+                    p0 * (u * u * u) + c1 * (3 * u * u * t) + c2 * (3 * u * t * t) + p3 * (t * t * t);
+                edges.push_back({current, q});
+                current = q;
+            }
+            i += 2;
+            break;
+        }
+        case FMX::TPathPointKind::Close:
+            edges.push_back({current, start});
+            current = start;
+            break;
+        }
+    }
+    constexpr int n = 16;
+    std::vector<double> coverage(static_cast<size_t>(Width) * Height, 0);
+    for (int y = 0; y < Height * n; ++y) {
+        const float sy = (y + 0.5f) / n;
+        std::vector<std::pair<float, int>> crossings;
+        for (const auto& [a, b] : edges)
+            if ((a.Y <= sy) != (b.Y <= sy))
+                crossings.push_back({a.X + (sy - a.Y) / (b.Y - a.Y) * (b.X - a.X), a.Y < b.Y ? 1 : -1});
+        std::sort(crossings.begin(), crossings.end());
+        for (int x = 0; x < Width * n; ++x) {
+            const float sx = (x + 0.5f) / n;
+            int winding = 0;
+            for (const auto& [cx, dir] : crossings)
+                if (cx < sx) winding += dir;
+            if (winding != 0) coverage[static_cast<size_t>(y / n) * Width + x / n] += 1.0 / (n * n);
+        }
+    }
+    return coverage;
+}
+
+} // namespace
+
+TEST_F(LinuxGlyphs, FamiliesAreFoundByNameWithoutRegardToCase) {
+    Glyph(U"a", u"dejavu sans");
+    EXPECT_EQ(Manager.LoadedFamily(), u"dejavu sans");
+    EXPECT_EQ(Manager.LastGlyphFamily(), u"DejaVu Sans");
+    Glyph(U"\u0628", u"Noto Naskh Arabic");
+    EXPECT_EQ(Manager.LastGlyphFamily(), u"Noto Naskh Arabic");
+}
+
+TEST_F(LinuxGlyphs, AMissingFamilyFallsBackToAFontThatCoversTheCharacter) {
+    const auto glyph = Glyph(U"A", u"No Such Family Zarvel", 20, {TFontGlyphSetting::Bitmap});
+    EXPECT_TRUE(Manager.LoadedFamily().empty());
+    EXPECT_FALSE(Manager.LastGlyphFamily().empty());
+    EXPECT_GT(glyph->Advance(), 5);
+    EXPECT_GT(Manager.GetBaseline(Font(u"No Such Family Zarvel"), 1), 10);
+    // A character the requested font lacks comes from another font, on the requested baseline.
+    Glyph(U"\U0001F9D1", u"DejaVu Sans");
+    EXPECT_NE(Manager.LastGlyphFamily(), u"DejaVu Sans");
+}
+
+TEST_F(LinuxGlyphs, MetricsOfLettersSpacesMarksAndSupplementaryCharacters) {
+    // DejaVu Sans at 20 pixels: ascent ceil(0.928 em), descent ceil(0.236 em).
+    EXPECT_FLOAT_EQ(Manager.GetBaseline(Font(u"DejaVu Sans"), 1), 19);
+    const auto a = Glyph(U"a");
+    EXPECT_NEAR(a->Advance(), 20 * 1255 / 2048.0, 0.01); // the font's own advance, unrounded
+    EXPECT_EQ(a->VerticalAdvance(), 24);
+    EXPECT_FALSE(a->Style().Contains(TFontGlyphStyle::NoGlyph));
+    EXPECT_TRUE(a->Bitmap().IsEmpty()); // nothing was asked for
+
+    const auto space = Glyph(U" ");
+    EXPECT_TRUE(space->Style().Contains(TFontGlyphStyle::NoGlyph));
+    EXPECT_NEAR(space->Advance(), 20 * 651 / 2048.0, 0.01);
+
+    // Fatha and shadda with fatha stack on their letter; shadda with damma's sibling U+FC63 advances.
+    for (const char32_t c : {U'\uFE76', U'\uFC60'}) {
+        const auto mark = Glyph(std::u32string(1, c), u"DejaVu Sans", 20, {TFontGlyphSetting::Bitmap});
+        EXPECT_EQ(mark->Advance(), 0) << int(c);
+        EXPECT_FALSE(mark->Bitmap().IsEmpty()) << int(c);
+    }
+    // A text of two units is measured as one box of the font's own advances: the font gives the
+    // fatha a width, which the single mark loses. U+FC63 keeps what its font gives it.
+    EXPECT_GT(Glyph(U"\uFE76\uFE76")->Advance(), 4);
+    for (const char16_t* family : {u"DejaVu Sans", u"Noto Naskh Arabic"})
+        EXPECT_NEAR(Glyph(U"\uFC63", family)->Advance(), Glyph(U"\uFC63\uFC63", family)->Advance() / 2, 0.5);
+
+    // Two UTF-16 units make one box: A = 0 and C = 0, so the origin is 0 and the advance the width.
+    const auto wide = Glyph(U"\U0001F600", u"Noto Color Emoji", 20, {TFontGlyphSetting::Bitmap});
+    EXPECT_EQ(wide->Origin(), (FMX::TPoint{0, 0}));
+    EXPECT_EQ(wide->Advance(), std::round(wide->Advance()));
+    EXPECT_GT(wide->Advance(), 15);
+    EXPECT_GE(wide->Bitmap().Width(), static_cast<int>(wide->Advance()));
+}
+
+TEST_F(LinuxGlyphs, CoverageBecomesWhiteWithAlphaOrPremultipliedAlpha) {
+    // Half coverage is what a grey of luminance 128 on white leaves: alpha 127.
+    EXPECT_EQ(TLinuxFontGlyphManagerRTL::CoverageToPixel(127, true), 0x7F7F7F7Fu);
+    EXPECT_EQ(TLinuxFontGlyphManagerRTL::CoverageToPixel(127, false), 0x7FFFFFFFu);
+    EXPECT_EQ(TLinuxFontGlyphManagerRTL::CoverageToPixel(0, false), 0u);
+    EXPECT_EQ(TLinuxFontGlyphManagerRTL::CoverageToPixel(255, false), 0xFFFFFFFFu);
+
+    const auto straight = Glyph(U"\uFE91", u"DejaVu Sans", 30, {TFontGlyphSetting::Bitmap});
+    const auto premultiplied = Glyph(U"\uFE91", u"DejaVu Sans", 30,
+                                     {TFontGlyphSetting::Bitmap, TFontGlyphSetting::PremultipliedAlpha});
+    const FMX::TBitmap &s = straight->Bitmap(), &p = premultiplied->Bitmap();
+    ASSERT_EQ(s.Width(), p.Width());
+    ASSERT_EQ(s.Height(), p.Height());
+    int inked = 0, partial = 0;
+    for (int y = 0; y < s.Height(); ++y)
+        for (int x = 0; x < s.Width(); ++x) {
+            const uint8_t alpha = FMX::TAlphaColorRec::A(p.Pixel(x, y));
+            EXPECT_EQ(p.Pixel(x, y), TLinuxFontGlyphManagerRTL::CoverageToPixel(alpha, true));
+            EXPECT_EQ(s.Pixel(x, y), TLinuxFontGlyphManagerRTL::CoverageToPixel(alpha, false));
+            inked += alpha > 0;
+            partial += alpha > 0 && alpha < 255;
+        }
+    EXPECT_GT(inked, 20);
+    EXPECT_GT(partial, 5); // antialiased
+}
+
+TEST_F(LinuxGlyphs, TheOutlineIsTheShapeOfTheBitmap) {
+    for (const std::u32string_view text : {std::u32string_view(U"g"), std::u32string_view(U"\uFEB4"),
+                                           std::u32string_view(U"\u05E9"), std::u32string_view(U"@")}) {
+        const auto glyph =
+            Glyph(text, u"DejaVu Sans", 32, {TFontGlyphSetting::Bitmap, TFontGlyphSetting::Path});
+        const FMX::TBitmap& bitmap = glyph->Bitmap();
+        const FMX::TPathData& path = glyph->Path();
+        ASSERT_FALSE(path.IsEmpty());
+        EXPECT_TRUE(glyph->Style().Contains(TFontGlyphStyle::HasPath));
+        EXPECT_EQ(path[0].Kind, FMX::TPathPointKind::MoveTo);
+        EXPECT_EQ(path[path.Count() - 1].Kind, FMX::TPathPointKind::Close);
+        // A closed figure does not repeat its start as a line.
+        for (size_t i = 1; i < path.Count(); ++i)
+            if (path[i].Kind == FMX::TPathPointKind::Close) {
+                EXPECT_FALSE(path[i - 1].Point == path[i].Point &&
+                             path[i - 1].Kind == FMX::TPathPointKind::LineTo);
+            }
+        // Device pixels, y downwards from the cell's top-left: the ink lies in the cell.
+        const FMX::TRectF bounds = path.GetBounds();
+        EXPECT_GE(bounds.Left, -0.01f);
+        EXPECT_GE(bounds.Top, -0.01f);
+        EXPECT_LE(bounds.Right, bitmap.Width() + 0.01f);
+        EXPECT_LE(bounds.Bottom, bitmap.Height() + 0.01f);
+
+        const std::vector<double> expected = FillCoverage(path, bitmap.Width(), bitmap.Height());
+        double difference = 0, ink = 0;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const double actual = FMX::TAlphaColorRec::A(bitmap.Pixel(x, y)) / 255.0;
+                const double want = expected[static_cast<size_t>(y) * bitmap.Width() + x];
+                EXPECT_NEAR(actual, want, 0.15)
+                    << "pixel " << x << "," << y << " of U+" << std::hex << int(text[0]);
+                difference += std::fabs(actual - want);
+                ink += want;
+            }
+        EXPECT_GT(ink, 20);
+        EXPECT_LT(difference / ink, 0.03);
+    }
+}
+
+TEST_F(LinuxGlyphs, ColourFontsGiveAColourBitmapAtTheRequestedSize) {
+    const auto glyph = Glyph(U"\U0001F600", u"Noto Color Emoji", 24, {TFontGlyphSetting::Bitmap});
+    EXPECT_EQ(Manager.LastGlyphFamily(), u"Noto Color Emoji");
+    EXPECT_TRUE(glyph->Style().Contains(TFontGlyphStyle::ColorGlyph));
+    const FMX::TBitmap& bitmap = glyph->Bitmap();
+    // The font's one strike is 109 pixels; the glyph comes scaled to about the asked 24.
+    EXPECT_LT(bitmap.Height(), 40);
+    EXPECT_GT(bitmap.Height(), 20);
+    int coloured = 0;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            const FMX::TAlphaColor c = bitmap.Pixel(x, y);
+            const uint8_t r = FMX::TAlphaColorRec::R(c), g = FMX::TAlphaColorRec::G(c),
+                          b = FMX::TAlphaColorRec::B(c);
+            coloured += FMX::TAlphaColorRec::A(c) == 255 && (r != g || g != b);
+        }
+    EXPECT_GT(coloured, 100); // the yellow face
+}
