@@ -83,6 +83,8 @@ struct TLoadedGlyph {
 
 struct TLinuxFontGlyphManagerRTL::TState {
     FT_Library Library = nullptr;
+    // A configuration of the manager's own, released with it, rather than fontconfig's process-wide one.
+    FcConfig* Config = nullptr;
     FcFontSet* Sorted = nullptr; // fontconfig's fonts for the request, best first
     TFace* Primary = nullptr;    // the requested family, when fontconfig has it
     TFace* Metrics = nullptr;    // the font of the baseline and the cell height
@@ -146,12 +148,13 @@ struct TLinuxFontGlyphManagerRTL::TState {
 
 TLinuxFontGlyphManagerRTL::TLinuxFontGlyphManagerRTL() : F(std::make_unique<TState>()) {
     ZARVEL_ASSERT(FT_Init_FreeType(&F->Library) == 0);
-    FcInit();
+    F->Config = FcInitLoadConfigAndFonts();
 }
 
 TLinuxFontGlyphManagerRTL::~TLinuxFontGlyphManagerRTL() {
     FreeResource();
     FT_Done_FreeType(F->Library);
+    if (F->Config) FcConfigDestroy(F->Config);
 }
 
 const Sys::string& TLinuxFontGlyphManagerRTL::LoadedFamily() const {
@@ -178,10 +181,10 @@ void TLinuxFontGlyphManagerRTL::LoadResource() {
     FcPatternAddInteger(pattern, FC_WEIGHT, FcWeight(FCurrentSettings.Style.Weight));
     FcPatternAddInteger(pattern, FC_SLANT, FcSlant(FCurrentSettings.Style.Slant));
     FcPatternAddInteger(pattern, FC_WIDTH, FcWidth(FCurrentSettings.Style.Stretch));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(F->Config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result;
-    F->Sorted = FcFontSort(nullptr, pattern, FcFalse, nullptr, &result);
+    F->Sorted = FcFontSort(F->Config, pattern, FcFalse, nullptr, &result);
     FcPatternDestroy(pattern);
 
     for (int i = 0; F->Sorted && i < F->Sorted->nfont && !F->Primary; ++i)

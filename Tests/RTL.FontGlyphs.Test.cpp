@@ -143,11 +143,16 @@ TEST(FontGlyphs, UnregisteringRemovesTheFirstEntryOnly) {
 }
 
 TEST(FontGlyphs, TheProcessManagerIsThisPlatformsRasteriser) {
+    const bool createdHere = TFontGlyphManagerRTL::FCurrentManager == nullptr;
     TFontGlyphManagerRTL::ClassInitialize(); // the package unit's call; a second one changes nothing
     TFontGlyphManagerRTL* manager = TFontGlyphManagerRTL::FCurrentManager;
     ASSERT_NE(dynamic_cast<TLinuxFontGlyphManagerRTL*>(manager), nullptr);
     TFontGlyphManagerRTL::ClassInitialize();
     EXPECT_EQ(TFontGlyphManagerRTL::FCurrentManager, manager);
+    if (createdHere) {
+        TFontGlyphManagerRTL::ClassFinalize();
+        EXPECT_EQ(TFontGlyphManagerRTL::FCurrentManager, nullptr);
+    }
 }
 
 namespace {
