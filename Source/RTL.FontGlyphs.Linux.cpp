@@ -77,6 +77,7 @@ bool PatternHasFamily(FcPattern* Pattern, const Sys::string& Family) {
 // One glyph of one code point, loaded and measured in device pixels.
 struct TLoadedGlyph {
     double A = 0, B = 0, Advance = 0;
+    bool Colour = false; // a colour bitmap
 };
 
 } // namespace
@@ -93,6 +94,7 @@ struct TLinuxFontGlyphManagerRTL::TState {
     int PixelSize = 1;
     Sys::string LoadedFamily;
     Sys::string LastGlyphFamily;
+    TLinuxFontGlyphManagerRTL::TMetrics LastMetrics;
 
     TFace* Open(FcPattern* Pattern) {
         FcChar8* file = nullptr;
@@ -163,6 +165,9 @@ const Sys::string& TLinuxFontGlyphManagerRTL::LoadedFamily() const {
 const Sys::string& TLinuxFontGlyphManagerRTL::LastGlyphFamily() const {
     return F->LastGlyphFamily;
 }
+const TLinuxFontGlyphManagerRTL::TMetrics& TLinuxFontGlyphManagerRTL::LastMetrics() const {
+    return F->LastMetrics;
+}
 
 FMX::TAlphaColor TLinuxFontGlyphManagerRTL::CoverageToPixel(uint8_t Coverage, bool Premultiplied) {
     if (Coverage == 0) return FMX::TAlphaColors::Null;
@@ -232,6 +237,7 @@ TLoadedGlyph LoadGlyph(TFace& Face, Sys::UCS4Char C, bool Colour) {
         g.Advance = slot->advance.x / 64.0 * Face.Scale;
         g.A = slot->bitmap_left * Face.Scale;
         g.B = slot->bitmap.width * Face.Scale;
+        g.Colour = slot->bitmap.pixel_mode == FT_PIXEL_MODE_BGRA;
     }
     return g;
 }
@@ -253,7 +259,6 @@ struct TCell {
     int Width, Height;
     std::vector<uint8_t> Coverage;
     std::vector<FMX::TAlphaColor> Colour;
-    bool HasColour = false;
 };
 
 // Draws the outline in the slot with its pen at (PenX, Baseline), y downwards.
@@ -312,7 +317,6 @@ void DrawBitmap(FT_GlyphSlot Slot, double Scale, double PenX, int Baseline, TCel
                 FMX::TAlphaColorRec::Make(channel(0), channel(1), channel(2), channel(3));
             if (b.pixel_mode == FT_PIXEL_MODE_BGRA) {
                 Cell.Colour[static_cast<size_t>(y) * Cell.Width + x] = c;
-                Cell.HasColour = true;
             } else {
                 uint8_t& v = Cell.Coverage[static_cast<size_t>(y) * Cell.Width + x];
                 v = std::max(v, FMX::TAlphaColorRec::A(c));
@@ -424,6 +428,8 @@ std::unique_ptr<FMX::TFontGlyph> TLinuxFontGlyphManagerRTL::DoGetGlyph(const Sys
         c = 0;
     }
 
+    F->LastMetrics = {a, b, c, cx, cy};
+
     const bool wantBitmap = Settings.Contains(TFontGlyphSetting::Bitmap);
     const bool wantPath = Settings.Contains(TFontGlyphSetting::Path);
     FMX::TFontGlyphStyles style;
@@ -435,7 +441,7 @@ std::unique_ptr<FMX::TFontGlyph> TLinuxFontGlyphManagerRTL::DoGetGlyph(const Sys
     // fraction of a pixel left of its origin would otherwise lose that ink to the cell's edge.
     const int originX = static_cast<int>(std::floor(a));
     const int penStart = -originX;
-    TCell cell{0, 0, {}, {}, false};
+    TCell cell{0, 0, {}, {}};
     FMX::TPathData path;
     if (wantBitmap || wantPath) {
         const int inkEnd = static_cast<int>(std::ceil(a - originX + b));
@@ -461,7 +467,8 @@ std::unique_ptr<FMX::TFontGlyph> TLinuxFontGlyphManagerRTL::DoGetGlyph(const Sys
         }
     }
     // A colour bitmap is drawn as it is: tinting it with the text colour would spoil it.
-    if (cell.HasColour) style.Include(TFontGlyphStyle::ColorGlyph);
+    if (std::any_of(glyphs.begin(), glyphs.end(), [](const TLoadedGlyph& g) { return g.Colour; }))
+        style.Include(TFontGlyphStyle::ColorGlyph);
 
     auto glyph = std::make_unique<FMX::TFontGlyph>(FMX::TPoint{originX, 0}, static_cast<float>(a + b + c),
                                                    static_cast<float>(cy), style);

@@ -25,6 +25,13 @@ public:
     // The family of the font that drew the last glyph.
     const Sys::string& LastGlyphFamily() const;
 
+    // A, B, C and the measured cell (text extent) of the last glyph.
+    struct TMetrics {
+        double A = 0, B = 0, C = 0;
+        int CellWidth = 0, CellHeight = 0;
+    };
+    const TMetrics& LastMetrics() const;
+
     // One coverage value as a glyph pixel: (a, a, a, a) premultiplied, else white with alpha a; no
     // coverage stays fully transparent.
     static FMX::TAlphaColor CoverageToPixel(uint8_t Coverage, bool Premultiplied);

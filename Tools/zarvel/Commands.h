@@ -17,6 +17,7 @@ int Split(const std::vector<std::string>& Args);
 int Shape(const std::vector<std::string>& Args);
 int Date(const std::vector<std::string>& Args);
 int Bool(const std::vector<std::string>& Args);
+int Glyph(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
@@ -24,6 +25,7 @@ inline const TCommand Commands[] = {
     {"shape", "a text shaped as one right-to-left run, with digit and prime forms", Shape},
     {"date", "Julian day numbers, calendars, and date formatting and parsing", Date},
     {"bool", "a text read as a Boolean the way a Persian data binding reads it, and written back", Bool},
+    {"glyph", "the glyphs of a text's characters in a font: metrics, baseline, and a PNG of their bitmaps", Glyph},
 };
 
 } // namespace ZarvelTool
