@@ -7,6 +7,7 @@
 #include "RTL.Date.Hijri.h"
 #include "RTL.Date.Jalali.h"
 #include "RTL.Date.Julian.h"
+#include "RTL.FontGlyphs.h"
 #include "RTLData.Bind.GenData.h"
 #include "RTLSystem.Bindings.Outputs.h"
 #include "RTLSystem.GlobalSettings.h"
@@ -27,6 +28,8 @@ struct TPackage {
         TDirectiveChars::ClassInitialize();
         InitializeUnicodeEngineTypes();
         TVirtualClassGenerator::ClassInitialize();
+        // The glyph manager for this platform.
+        TFontGlyphManagerRTL::ClassInitialize();
         InitializeDTConst();
         InitializeInitLocale();
         // The calendars register in the order of their units; the last one to claim the default name
@@ -42,6 +45,7 @@ struct TPackage {
     ~TPackage() {
         TRTLConverterUtils::ClassFinalize();
         TRTLCalendarCalcFactory::ClassFinalize();
+        TFontGlyphManagerRTL::ClassFinalize();
         TVirtualClassGenerator::ClassFinalize();
         TDirectiveChars::ClassFinalize();
     }

@@ -19,6 +19,7 @@ int Date(const std::vector<std::string>& Args);
 int Bool(const std::vector<std::string>& Args);
 int Markup(const std::vector<std::string>& Args);
 int Locale(const std::vector<std::string>& Args);
+int Glyph(const std::vector<std::string>& Args);
 
 inline const TCommand Commands[] = {
     {"classify", "the direction classes of every UTF-16 unit of a text", Classify},
@@ -28,6 +29,7 @@ inline const TCommand Commands[] = {
     {"bool", "a text read as a Boolean the way a Persian data binding reads it, and written back", Bool},
     {"markup", "the plain text of an HTML-subset or RTF document, with its ranges or tree", Markup},
     {"locale", "a Windows locale identifier's name and code page, or the locale table", Locale},
+    {"glyph", "the glyphs of a text's characters in a font: metrics, baseline, and a PNG of their bitmaps", Glyph},
 };
 
 } // namespace ZarvelTool
