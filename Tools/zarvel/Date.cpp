@@ -394,17 +394,14 @@ int Parse(const std::vector<std::string>& Args) {
     return 0;
 }
 
-// Every day of a Gregorian range in a calendar by name.
-int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
-    const auto calc = Calendar(Args);
-    uint16_t y, m, d;
-    // Decoding the bounds first reports a range outside the calendar before anything is printed.
-    for (int32_t bound : {First, Last}) calc->DecodeDate(bound - DateTimeDelta, y, m, d);
+// One line per day from First to Last: the Gregorian date, then the year, month and day DateOf gives,
+// written in 64 KB pieces.
+template <typename F> int PrintTable(int32_t First, int32_t Last, F DateOf) {
     std::string out;
     for (int32_t j = First; j <= Last; ++j) {
-        calc->DecodeDate(j - DateTimeDelta, y, m, d);
+        const TDate date = DateOf(j);
         AppendIso(out, j);
-        for (int32_t part : {int32_t(y), int32_t(m), int32_t(d)}) {
+        for (int32_t part : {date.Y, date.M, date.D}) {
             out += '\t';
             AppendNumber(out, part);
         }
@@ -416,6 +413,18 @@ int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
     }
     std::cout << out;
     return 0;
+}
+
+// Every day of a Gregorian range in a calendar by name.
+int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
+    const auto calc = Calendar(Args);
+    uint16_t y, m, d;
+    // Decoding the bounds first reports a range outside the calendar before anything is printed.
+    for (int32_t bound : {First, Last}) calc->DecodeDate(bound - DateTimeDelta, y, m, d);
+    return PrintTable(First, Last, [&](int32_t J) {
+        calc->DecodeDate(J - DateTimeDelta, y, m, d);
+        return TDate{y, m, d};
+    });
 }
 
 int Table(const std::vector<std::string>& Args) {
@@ -437,22 +446,10 @@ int Table(const std::vector<std::string>& Args) {
     TDate date;
     for (int32_t bound : {first, last})
         if (!DateOf(bound, kind, date)) NoDateIn(bound, kind);
-    std::string out;
-    for (int32_t j = first; j <= last; ++j) {
-        if (!DateOf(j, kind, date)) NoDateIn(j, kind);
-        AppendIso(out, j);
-        for (int32_t part : {date.Y, date.M, date.D}) {
-            out += '\t';
-            AppendNumber(out, part);
-        }
-        out += '\n';
-        if (out.size() > (1u << 16)) {
-            std::cout << out;
-            out.clear();
-        }
-    }
-    std::cout << out;
-    return 0;
+    return PrintTable(first, last, [&](int32_t J) {
+        if (!DateOf(J, kind, date)) NoDateIn(J, kind);
+        return date;
+    });
 }
 
 } // namespace
