@@ -290,6 +290,15 @@ std::unique_ptr<Sys::TObject> NewCanvasGpu(const Sys::TClassRecord& Class) {
     return std::make_unique<TCanvasGpu>(Class);
 }
 
+// A class derived from Parent: its record with the parent's slots, to be changed where it overrides.
+Sys::TClassRecord DerivedRecord(const Sys::TClassRecord& Parent, const char* Name, uint32_t InstanceSize) {
+    Sys::TClassRecord r = Parent;
+    r.ClassName = Name;
+    r.Parent = &Parent;
+    r.InstanceSize = InstanceSize;
+    return r;
+}
+
 } // namespace
 
 const Sys::TClassRecord& TCanvas::ClassRecord() {
@@ -324,10 +333,8 @@ void TCustomCanvasGpu::DoDrawBitmap(Sys::TObject& Self, const TBitmap& Source, c
 
 const Sys::TClassRecord& TCustomCanvasGpu::ClassRecord() {
     static const Sys::TClassRecord record = [] {
-        Sys::TClassRecord r = TCanvas::ClassRecord();
-        r.ClassName = "TCustomCanvasGpu";
-        r.Parent = &TCanvas::ClassRecord();
-        r.InstanceSize = sizeof(TCustomCanvasGpu);
+        Sys::TClassRecord r =
+            DerivedRecord(TCanvas::ClassRecord(), "TCustomCanvasGpu", sizeof(TCustomCanvasGpu));
         r.Factory = NewCanvasGpu;
         r.Slots[DoDrawBitmapSlot] = Sys::CodePointer(DoDrawBitmap);
         return r;
@@ -336,13 +343,8 @@ const Sys::TClassRecord& TCustomCanvasGpu::ClassRecord() {
 }
 
 const Sys::TClassRecord& TCanvasGpu::ClassRecord() {
-    static const Sys::TClassRecord record = [] {
-        Sys::TClassRecord r = TCustomCanvasGpu::ClassRecord();
-        r.ClassName = "TCanvasGpu";
-        r.Parent = &TCustomCanvasGpu::ClassRecord();
-        r.InstanceSize = sizeof(TCanvasGpu);
-        return r;
-    }();
+    static const Sys::TClassRecord record =
+        DerivedRecord(TCustomCanvasGpu::ClassRecord(), "TCanvasGpu", sizeof(TCanvasGpu));
     return record;
 }
 
