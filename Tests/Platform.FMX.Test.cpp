@@ -1,4 +1,5 @@
 // The UI stand-in's screen, forms and platform services.
+#include "FMX.Canvas.h"
 #include "FMX.Forms.h"
 #include "FMX.Platform.h"
 
@@ -35,4 +36,15 @@ TEST(PlatformFMX, ScreenAndActiveForm) {
     form.BiDiMode = FMX::TBiDiMode::bdRightToLeft;
     screen.SetActiveForm(&form);
     EXPECT_EQ(screen.ActiveForm()->BiDiMode, FMX::TBiDiMode::bdRightToLeft);
+}
+
+TEST(PlatformFMX, DefaultServicesOfAnApplication) {
+    ASSERT_EQ(FMX::TPlatformServices::Current(), nullptr); // nothing until an application sets them up
+    FMX::TPlatformServices& services = FMX::TPlatformServices::CreateDefault();
+    std::shared_ptr<FMX::IFMXScreenService> screen;
+    std::shared_ptr<FMX::IFMXCanvasService> canvas;
+    ASSERT_TRUE(services.SupportsPlatformService(screen));
+    EXPECT_EQ(screen->GetScreenScale(), 1);
+    EXPECT_TRUE(services.SupportsPlatformService(canvas));
+    FMX::TPlatformServices::SetCurrent(nullptr);
 }

@@ -1,5 +1,7 @@
 #include "FMX.Platform.h"
 
+#include "FMX.Canvas.h"
+
 namespace FMX {
 
 namespace {
@@ -15,6 +17,14 @@ TPlatformServices* TPlatformServices::Current() {
 
 void TPlatformServices::SetCurrent(std::unique_ptr<TPlatformServices> Services) {
     CurrentServices() = std::move(Services);
+}
+
+TPlatformServices& TPlatformServices::CreateDefault() {
+    auto services = std::make_unique<TPlatformServices>();
+    services->AddPlatformService(IFMXCanvasService::GUID, std::make_shared<TPlatformCanvasService>());
+    services->AddPlatformService(IFMXScreenService::GUID, std::make_shared<TPlatformScreenService>());
+    SetCurrent(std::move(services));
+    return *Current();
 }
 
 void TPlatformServices::AddPlatformService(const std::string& GUID, std::shared_ptr<IInterface> Service) {

@@ -27,11 +27,21 @@ public:
     virtual float GetScreenScale() = 0;
 };
 
+// The screen service of this platform: one scale for the whole screen, 1 unless set.
+class TPlatformScreenService : public IFMXScreenService {
+public:
+    float GetScreenScale() override { return Scale; }
+    float Scale = 1;
+};
+
 class TPlatformServices {
 public:
     // The services of this process; null before a platform sets them up.
     static TPlatformServices* Current();
     static void SetCurrent(std::unique_ptr<TPlatformServices> Services);
+    // Sets up the services an application of this platform starts with: the canvas service and the
+    // screen service. Returns them.
+    static TPlatformServices& CreateDefault();
 
     void AddPlatformService(const std::string& GUID, std::shared_ptr<IInterface> Service);
     void RemovePlatformService(const std::string& GUID);
