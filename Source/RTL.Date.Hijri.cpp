@@ -65,7 +65,7 @@ void TRTLHijriLunarDateCalendarCalc::DecodeDateDay(TDateTime AValue, uint16_t& A
 bool TRTLHijriLunarDateCalendarCalc::TryEncodeDate(uint16_t Year, uint16_t Month, uint16_t Day,
                                                    TDateTime& Date) {
     if (!IsValidDate(Year, Month, Day)) return false;
-    Date = DMYToDay(Day, Month, Year, IslamicKind) - 2415019;
+    Date = DMYToDay(Day, Month, Year, IslamicKind) - DateTimeJulianDay;
     return true;
 }
 

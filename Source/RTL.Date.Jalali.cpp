@@ -67,9 +67,7 @@ void TRTLJalaliDateCalendarCalc::Initialize() {
 namespace {
 
 bool IsPersianLocale(const Sys::string& Locale) {
-    Sys::string lower = Locale;
-    for (char16_t& c : lower)
-        if (c >= u'A' && c <= u'Z') c = char16_t(c + 32);
+    const Sys::string lower = Sys::LowerCase(Locale);
     return lower == u"fa" || lower == u"fa-ir";
 }
 

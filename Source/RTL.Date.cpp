@@ -127,7 +127,7 @@ Sys::TFormatSettings TRTLCalendarCalc::LoadFormatSettings() {
     // ("ampm", "am/pm") stays, or the marker would print as letters and minutes.
     for (Sys::string* f : {&fs.ShortTimeFormat, &fs.LongTimeFormat})
         for (size_t i = 0; i < f->size(); ++i) {
-            const TMarker marker = LowerAscii((*f)[i]) == u'a' ? MarkerAt(*f, i) : TMarker::None;
+            const TMarker marker = Sys::LowerCase((*f)[i]) == u'a' ? MarkerAt(*f, i) : TMarker::None;
             if (marker != TMarker::None)
                 i += MarkerLength(marker) - 1;
             else if ((*f)[i] == u'm')
@@ -746,10 +746,10 @@ struct TRTLCalendarCalc::TEngineDialect {
 
     const Sys::TFormatSettings& Settings() const { return Calc.FormatSettings; }
 
-    char16_t Letter(const Sys::string& Format, size_t I) const { return LowerAscii(Format[I]); }
+    char16_t Letter(const Sys::string& Format, size_t I) const { return Sys::LowerCase(Format[I]); }
     // The letters after the first are compared exactly, except within a run of "m".
     bool InRun(char16_t Letter, char16_t Next) const {
-        return (Letter == u'm' ? LowerAscii(Next) : Next) == Letter;
+        return (Letter == u'm' ? Sys::LowerCase(Next) : Next) == Letter;
     }
     char16_t Separator(char16_t C) const {
         if (!LocaleSeparators) return C;
@@ -824,7 +824,8 @@ TRTLCalendarCalc::TEngineDialect::Markers(const Sys::string& Format, uint16_t Ho
             QuotedText(Format, p);
             continue;
         }
-        if (LowerAscii(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None) markers.Pos = p;
+        if (Sys::LowerCase(Format[p]) == u'a' && (marker = MarkerAt(Format, p)) != TMarker::None)
+            markers.Pos = p;
         ++p;
     }
     if (marker == TMarker::None) return markers;

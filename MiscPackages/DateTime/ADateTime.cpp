@@ -8,7 +8,6 @@ namespace {
 
 constexpr int32_t IslamicKind = 3;
 // J of TDateTime day 0.
-constexpr int32_t DateTimeToJulianDay = 2415019;
 
 // Week day 1 is Monday, whose time stamp day counts are 1 modulo 7.
 struct TCalendar : TFamilyCalendar<TCalendar, 1, false, hdmtGhamariLongMonth> {
@@ -53,7 +52,7 @@ struct TCalendar : TFamilyCalendar<TCalendar, 1, false, hdmtGhamariLongMonth> {
     }
     static bool TryEncodeDateDay(uint16_t Year, uint16_t DayOfYear, TDateTime& Value) {
         if (Year < 1 || Year > MaxYear || DayOfYear < 1 || DayOfYear > DaysInAYear(Year)) return false;
-        Value = DMYToDay(1, 1, Year, IslamicKind) - DateTimeToJulianDay + DayOfYear - 1;
+        Value = DMYToDay(1, 1, Year, IslamicKind) - DateTimeJulianDay + DayOfYear - 1;
         return true;
     }
     static void IncAMonth(uint16_t& Year, uint16_t& Month, uint16_t& Day, int32_t NumberOfMonths) {

@@ -50,6 +50,9 @@ template <typename TDaysInAYear> int64_t DaysInYears(int32_t Year, int32_t Count
     return days;
 }
 
+// The Julian day number of TDateTime day 0 (1899-12-30).
+inline constexpr int32_t DateTimeJulianDay = 2415019;
+
 // The Julian day number of the day of AValue: the time stamp's day count + 1721425 (TDateTime day 0
 // is J 2415019). Days beyond the 32-bit range, which no calendar holds, are clamped to it.
 int32_t JulianDayOf(Sys::TDateTime AValue);

@@ -22,10 +22,6 @@ inline constexpr int MaxFormatDepth = 4;
 
 // --- Text helpers of the walks
 
-inline char16_t LowerAscii(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
-}
-
 inline bool IsAsciiDigit(char16_t C) {
     return C >= u'0' && C <= u'9';
 }
@@ -38,7 +34,7 @@ inline bool StandsAt(const Sys::string& S, size_t Pos, std::u16string_view Text)
 inline bool StandsAtIgnoreCase(const Sys::string& S, size_t Pos, std::u16string_view Text) {
     if (Text.size() > S.size() || Pos > S.size() - Text.size()) return false;
     for (size_t k = 0; k < Text.size(); ++k)
-        if (LowerAscii(S[Pos + k]) != LowerAscii(Text[k])) return false;
+        if (Sys::LowerCase(S[Pos + k]) != Sys::LowerCase(Text[k])) return false;
     return true;
 }
 

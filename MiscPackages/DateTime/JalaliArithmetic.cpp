@@ -73,7 +73,7 @@ uint16_t DayOfYear(uint16_t Month, uint16_t Day) {
 
 bool TryEncodeDateDay(uint16_t Year, uint16_t DayOfYear, Sys::TDateTime& Value) {
     if (Year > LastYear) return false;
-    Value = JalaliJD0(Year) + DayOfYear - 2415019;
+    Value = JalaliJD0(Year) + DayOfYear - DateTimeJulianDay;
     return true;
 }
 

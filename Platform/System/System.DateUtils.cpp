@@ -280,15 +280,11 @@ TDateTime Today() {
 
 namespace {
 
-char16_t LowerAscii(char16_t C) {
-    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
-}
-
 // Whether Marker (lower case) stands at Pos of Format, in either case.
 bool MarkerAt(const string& Format, size_t Pos, std::u16string_view Marker) {
     if (Pos + Marker.size() > Format.size()) return false;
     for (size_t k = 0; k < Marker.size(); ++k)
-        if (LowerAscii(Format[Pos + k]) != Marker[k]) return false;
+        if (LowerCase(Format[Pos + k]) != Marker[k]) return false;
     return true;
 }
 
@@ -318,9 +314,9 @@ void FormatInto(string& Out, const string& Format, TDateTime Value, const TForma
     // An "m" right after an hour is a minute; only letters change what came last.
     bool afterHour = false;
     for (size_t i = 0; i < Format.size();) {
-        char16_t c = LowerAscii(Format[i]);
+        char16_t c = LowerCase(Format[i]);
         size_t run = 1;
-        while (i + run < Format.size() && LowerAscii(Format[i + run]) == c) ++run;
+        while (i + run < Format.size() && LowerCase(Format[i + run]) == c) ++run;
         if (c == u'm' && afterHour) c = u'n';
         if (c >= u'a' && c <= u'z') afterHour = c == u'h';
         switch (c) {

@@ -37,8 +37,7 @@ double TValue::AsFloat() const {
 }
 
 bool TryStrToBool(const string& S, bool& Value) {
-    string lower;
-    for (char16_t c : S) lower += c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    const string lower = LowerCase(S);
     if (lower == u"true" || lower == u"false") {
         Value = lower == u"true";
         return true;

@@ -49,6 +49,11 @@ TTimeStamp DateTimeToTimeStamp(double DateTime) {
     return result;
 }
 
+string LowerCase(string S) {
+    for (char16_t& c : S) c = LowerCase(c);
+    return S;
+}
+
 string Format(const string& Fmt, std::initializer_list<TVarRec> Args) {
     const auto invalid = [&]() -> EConvertError {
         return EConvertError(u"Format '" + Fmt + u"' invalid or incompatible with argument");

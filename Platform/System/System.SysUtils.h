@@ -138,6 +138,12 @@ struct TVarRec {
     string Text;
 };
 
+// A–Z become a–z; every other character stays, as format letters and locale names need.
+constexpr char16_t LowerCase(char16_t C) {
+    return C >= u'A' && C <= u'Z' ? char16_t(C + 32) : C;
+}
+string LowerCase(string S);
+
 // Formats Args into Fmt: "%d", "%u", "%x", "%s" with optional "-", width and ".precision" (for
 // integers the least number of digits), and "%%". A directive that does not fit its argument, or a
 // missing argument, raises EConvertError.

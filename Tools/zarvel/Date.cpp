@@ -6,6 +6,7 @@
 
 #include "ADateTime.h"
 #include "Date.h"
+#include "DateGlobal.h"
 #include "IDateTime.h"
 #include "PDateTime.h"
 #include "RTL.Date.Custom.h"
@@ -216,12 +217,9 @@ void AppendIso(std::string& Out, int32_t J) {
     throw TInputError(day + " has no " + KindNames[size_t(Kind)] + " date");
 }
 
-// TDateTime day 0 is J 2415019.
-constexpr int32_t DateTimeDelta = 2415019;
-
 // YYYY-MM-DD with an optional THH:MM[:SS[.mmm]] (or a blank for the T).
 Sys::TDateTime IsoDateTime(const std::string& Text) {
-    const double day = IsoDay(Text.substr(0, 10)) - DateTimeDelta;
+    const double day = IsoDay(Text.substr(0, 10)) - Zarvel::DateTimeJulianDay;
     if (Text.size() == 10) return day;
     const std::string time = Text.substr(11);
     const bool shaped = (Text[10] == 'T' || Text[10] == ' ') &&
@@ -238,7 +236,7 @@ Sys::TDateTime IsoDateTime(const std::string& Text) {
 
 std::string IsoText(Sys::TDateTime Value) {
     std::string out;
-    AppendIso(out, Sys::DayOf(Value) + DateTimeDelta);
+    AppendIso(out, Sys::DayOf(Value) + Zarvel::DateTimeJulianDay);
     uint16_t h, n, s, ms;
     Sys::DecodeTime(Value, h, n, s, ms);
     char time[32];
@@ -420,9 +418,9 @@ int CalendarTable(const TArguments& Args, int32_t First, int32_t Last) {
     const auto calc = Calendar(Args);
     uint16_t y, m, d;
     // Decoding the bounds first reports a range outside the calendar before anything is printed.
-    for (int32_t bound : {First, Last}) calc->DecodeDate(bound - DateTimeDelta, y, m, d);
+    for (int32_t bound : {First, Last}) calc->DecodeDate(bound - Zarvel::DateTimeJulianDay, y, m, d);
     return PrintTable(First, Last, [&](int32_t J) {
-        calc->DecodeDate(J - DateTimeDelta, y, m, d);
+        calc->DecodeDate(J - Zarvel::DateTimeJulianDay, y, m, d);
         return TDate{y, m, d};
     });
 }
